@@ -1,0 +1,86 @@
+#pragma once
+// Every control of the main window as data: what it is, where it sits and how it looks when the window
+// is created. The window is built from this table; nothing here depends on the toolkit.
+//
+// Positions and sizes are in twips (1/1440 inch; 15 twips make one pixel at 96 dpi), measured from the
+// top-left corner of the container's client area. Where two controls of one container overlap, the one
+// listed earlier lies above.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ChartWindow {
+
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kFormClientWidth = 8160;  // 544 pixels
+inline constexpr int kFormClientHeight = 6480; // 432 pixels
+
+enum class ControlKind { PictureBox, Label, OptionButton, HScrollBar };
+
+enum class Border {
+    None,
+    Flat,   // a flat one-pixel line
+    Sunken, // a sunken 3-D frame
+    Single, // a single line around a label
+};
+
+struct Colour {
+    enum class Role { Rgb, ButtonFace, ButtonText, WindowBackground, Transparent };
+    Role role = Role::Rgb;
+    std::uint8_t red = 0, green = 0, blue = 0;
+
+    static constexpr Colour Gray(int level) {
+        const auto v = static_cast<std::uint8_t>(level);
+        return {Role::Rgb, v, v, v};
+    }
+    static constexpr Colour System(Role role) { return {role, 0, 0, 0}; }
+};
+
+enum class FontStyle {
+    WindowDefault,
+    PatchCaption, // Arial 6.75 pt bold
+    GammaReadout, // Arial 14.25 pt bold
+};
+
+// A control's name and, for a control array, its index (-1 otherwise); written "picGamma(3)".
+struct ControlId {
+    std::string_view name;
+    int index = -1;
+
+    std::string ToString() const;
+    friend bool operator==(const ControlId&, const ControlId&) = default;
+};
+
+inline constexpr ControlId kForm{"Form1"};
+
+struct ControlSpec {
+    ControlId id;
+    ControlKind kind;
+    ControlId container;
+    int left, top, width, height; // twips
+    int tabIndex;
+    Colour back;
+    Colour fore;
+    Border border = Border::None;
+    bool visible = true;
+    std::string_view caption;  // UTF-8
+    FontStyle font = FontStyle::WindowDefault;
+    std::string_view picture;  // resource name of an image drawn unscaled at the top-left corner
+    int value = 0;             // an option button: 1 when selected; the scroll bar: its level
+};
+
+// The controls in stacking order within each container, topmost first.
+const std::vector<ControlSpec>& ControlTable();
+
+// The slider.
+inline constexpr int kSliderMinimum = 81;
+inline constexpr int kSliderMaximum = 237;
+inline constexpr int kSliderSmallChange = 1;
+inline constexpr int kSliderLargeChange = 10;
+
+// Twips to whole pixels at 96 dpi, the nearest pixel (a 518-twip patch is 35 pixels wide).
+constexpr int TwipsToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+
+} // namespace ChartWindow

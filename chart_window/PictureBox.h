@@ -1,0 +1,36 @@
+#pragma once
+// A rectangle with a background colour, an optional border and an optional picture drawn unscaled,
+// one image pixel on one screen pixel, from its top-left corner. Contained controls live in its client
+// area, the part inside the border, which clips them.
+
+#include "ControlTable.h"
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+namespace ChartWindow {
+
+class PictureBox final : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(Border border, QWidget* parent = nullptr);
+
+    void setBackColor(const QColor& colour);
+    QColor backColor() const { return backColor_; }
+    void setPicture(const QImage& picture);
+    QWidget* clientArea() const { return clientArea_; }
+    int borderWidth() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    Border border_;
+    QColor backColor_;
+    QImage picture_;
+    QWidget* clientArea_ = nullptr;
+};
+
+} // namespace ChartWindow

@@ -1,0 +1,116 @@
+#!/usr/bin/env python3
+"""Writes the program's images: the two line fields and the monitor icon.
+
+Run it from anywhere; it rewrites the files beside itself. The output is deterministic, so the committed
+files are exactly what this script writes (a test checks that).
+"""
+import os
+import struct
+import sys
+import zlib
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def png(width, height, bit_depth, palette, rows, transparent=None):
+    """A palette PNG; rows are lists of palette indices."""
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+    per_byte = 8 // bit_depth
+    raw = bytearray()
+    for row in rows:
+        raw.append(0)  # no filter
+        for start in range(0, width, per_byte):
+            byte = 0
+            for i, index in enumerate(row[start:start + per_byte]):
+                byte |= index << (8 - bit_depth * (i + 1))
+            raw.append(byte)
+    out = b"\x89PNG\r\n\x1a\n"
+    out += chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, bit_depth, 3, 0, 0, 0))
+    out += chunk(b"PLTE", b"".join(bytes(rgb) for rgb in palette))
+    if transparent is not None:
+        out += chunk(b"tRNS", bytes(0 if i == transparent else 255 for i in range(len(palette))))
+    out += chunk(b"IDAT", zlib.compress(bytes(raw), 9))
+    out += chunk(b"IEND", b"")
+    return out
+
+
+def line_field(width, height):
+    """White rows on even lines, black rows on odd lines, beginning with white."""
+    white, black = 0, 1
+    rows = [[white if y % 2 == 0 else black] * width for y in range(height)]
+    return png(width, height, 1, [(255, 255, 255), (0, 0, 0)], rows)
+
+
+# The 16 colours of the classic palette; the icon uses five of them.
+VGA16 = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128), (0, 128, 128),
+         (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0), (0, 0, 255),
+         (255, 0, 255), (0, 255, 255), (255, 255, 255)]
+BLACK, LIGHT, DARK, WHITE = 0, 7, 8, 15
+CLEAR = 3  # drawn nowhere: stands for the see-through background
+ICON = 32
+
+
+def monitor():
+    """A monitor on a stand: a small picture of the first view, lines on the left, gray on the right."""
+    px = [[CLEAR] * ICON for _ in range(ICON)]
+
+    def box(x0, y0, x1, y1, colour):  # inclusive corners
+        for y in range(y0, y1 + 1):
+            for x in range(x0, x1 + 1):
+                px[y][x] = colour
+
+    box(1, 2, 30, 23, BLACK)      # outline of the casing
+    box(2, 3, 29, 22, LIGHT)      # casing
+    box(3, 4, 28, 20, DARK)       # bezel
+    box(5, 6, 15, 18, BLACK)      # left half of the screen: lines
+    for y in range(6, 19, 2):     # seven white rows
+        box(5, y, 15, y, WHITE)
+    box(16, 6, 26, 18, LIGHT)     # right half: solid gray
+    box(12, 24, 19, 25, BLACK)    # neck
+    box(13, 24, 18, 25, LIGHT)
+    box(7, 26, 24, 29, BLACK)     # foot
+    box(8, 27, 23, 28, LIGHT)
+    return px
+
+
+def ico(px):
+    """A Windows icon: one 32 x 32 image, 4 bits a pixel, with its transparency mask."""
+    header = struct.pack("<IiiHHIIiiII", 40, ICON, ICON * 2, 1, 4, 0, 0, 0, 0, 16, 0)
+    palette = b"".join(bytes((b, g, r, 0)) for r, g, b in VGA16)
+    colours = bytearray()
+    mask = bytearray()
+    for row in reversed(px):  # bottom-up
+        for x in range(0, ICON, 2):
+            pair = [BLACK if c == CLEAR else c for c in row[x:x + 2]]
+            colours.append(pair[0] << 4 | pair[1])
+        bits = 0
+        for c in row:
+            bits = bits << 1 | (c == CLEAR)
+        mask += struct.pack(">I", bits)
+    image = header + palette + bytes(colours) + bytes(mask)
+    directory = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", ICON, ICON, 16, 0, 1, 4, len(image), 22)
+    return directory + image
+
+
+def outputs():
+    icon = monitor()
+    files = {
+        "lines-227x267.png": line_field(227, 267),
+        "lines-350x350.png": line_field(350, 350),
+        "monitor.png": png(ICON, ICON, 4, VGA16, icon, transparent=CLEAR),
+        "monitor.ico": ico(icon),
+    }
+    return files
+
+
+def main():
+    target = sys.argv[1] if len(sys.argv) > 1 else HERE
+    for name, data in outputs().items():
+        with open(os.path.join(target, name), "wb") as f:
+            f.write(data)
+
+
+if __name__ == "__main__":
+    main()

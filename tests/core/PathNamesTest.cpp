@@ -1,0 +1,116 @@
+// The path-name functions: directories with one trailing backslash, and the long or properly cased
+// form of a path.
+
+#include "Commands.h"
+#include "Fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace Commands;
+
+namespace {
+
+constexpr auto kCapacity = Kernel32::kBufferCapacity;
+
+struct DirectoryCase {
+    const char* what;
+    Fakes::DirectoryAnswer answer;
+    Result<Text> expected;
+};
+
+const DirectoryCase kDirectoryCases[] = {
+    {"no trailing backslash gets one", {"C:\\WINDOWS"}, Text(u"C:\\WINDOWS\\")},
+    {"a trailing backslash stays single", {"C:\\TEMP\\"}, Text(u"C:\\TEMP\\")},
+    {"a root stays as it is", {"C:\\"}, Text(u"C:\\")},
+    {"a failing service gives one backslash", {"", 0u}, Text(u"\\")},
+    {"the longest name that fits", {std::string(kCapacity - 2, 'a') + "\\"},
+     Text(kCapacity - 2, u'a') + u"\\"},
+    {"a name that needs the whole buffer does not fit", {std::string(kCapacity, 'a')},
+     Fail(ErrorCode::InvalidArgument)},
+    {"a missing function fails the call", {"", std::nullopt, true}, Fail(ErrorCode::FunctionNotFound)},
+};
+
+using DirectoryFunction = std::function<Result<Text>(Fakes::Kernel32&)>;
+
+void ExpectDirectory(Fakes::DirectoryAnswer Fakes::Kernel32::*service, const DirectoryFunction& function) {
+    for (const auto& c : kDirectoryCases) {
+        Fakes::Kernel32 kernel;
+        kernel.*service = c.answer;
+        EXPECT_EQ(function(kernel), c.expected) << c.what;
+    }
+}
+
+TEST(DirectoryFunctions, WindowsDirectory) { ExpectDirectory(&Fakes::Kernel32::windows, GetWindowsDir); }
+TEST(DirectoryFunctions, SystemDirectory) { ExpectDirectory(&Fakes::Kernel32::system, GetSystemDir); }
+TEST(DirectoryFunctions, TempDirectory) { ExpectDirectory(&Fakes::Kernel32::temp, GetTempDir); }
+
+TEST(DirectoryFunctions, EveryCountTheServiceCanReturn) {
+    // Whatever count the service returns, the text ends in exactly one backslash or the call fails.
+    for (std::uint32_t n = 0; n <= kCapacity; ++n) {
+        Fakes::Kernel32 kernel;
+        kernel.windows = {std::string(kCapacity - 1, 'x'), n};
+        const auto dir = GetWindowsDir(kernel);
+        if (n >= kCapacity) {
+            EXPECT_FALSE(dir) << n;
+            continue;
+        }
+        ASSERT_TRUE(dir) << n;
+        EXPECT_EQ(dir->size(), n + 1) << n;
+        EXPECT_EQ(dir->back(), u'\\');
+    }
+}
+
+TEST(AddBackslash, AppendsOnlyWhenMissing) {
+    const std::pair<Text, Text> cases[] = {
+        {u"", u"\\"}, {u"\\", u"\\"}, {u"C:\\", u"C:\\"}, {u"C:\\Tools", u"C:\\Tools\\"}, {u"/usr/bin", u"/usr/bin\\"}};
+    for (auto [path, expected] : cases) {
+        AddBackslash(path);
+        EXPECT_EQ(path, expected);
+    }
+}
+
+TEST(GetLongName, FallbackCasing) {
+    const std::pair<Text, Text> cases[] = {
+        {u"c:\\my docs\\a-b_c(d).exe", u"C:\\My Docs\\A-B_C(D).exe"},
+        {u"C:\\PROGRAM FILES\\CHART\\VIEWER.EXE", u"C:\\Program Files\\Chart\\Viewer.exe"},
+        {u"C:\\A  B\\1ST-TRY.EXE", u"C:\\A  B\\1st-Try.exe"},
+        {u"c:\\foo\\bar)baz.exe", u"C:\\Foo\\Bar)baz.exe"},
+        {u"d:\\tools\\[old]\\o'neil.exe", u"D:\\Tools\\[old]\\O'neil.exe"},
+        {u"x.y.z", u"X.y.z"},
+        {u"a", u"A"},
+        {u"", u""},
+        {u"a:b.C", u"A:b.c"},
+    };
+    for (const auto& [path, expected] : cases) {
+        Fakes::Kernel32 kernel; // knows no path: every one is missing
+        EXPECT_EQ(GetLongName(kernel, path), expected);
+        kernel.longPathMissing = true; // a system without the service takes the same fallback
+        EXPECT_EQ(GetLongName(kernel, path), expected);
+    }
+}
+
+TEST(GetLongName, ExistingPathTakesThePlatformsLongForm) {
+    Fakes::Kernel32 kernel;
+    kernel.longForms["C:\\PROGRA~1\\QUENBU~1\\TONALYX.EXE"] = "C:\\Program Files\\Quenbury tools\\TONALYX.exe";
+    // The platform's letter case stands; nothing is proper-cased.
+    EXPECT_EQ(GetLongName(kernel, u"C:\\PROGRA~1\\QUENBU~1\\TONALYX.EXE"),
+              u"C:\\Program Files\\Quenbury tools\\TONALYX.exe");
+}
+
+TEST(GetLongName, LongFormThatDoesNotFitGivesTheEmptyText) {
+    Fakes::Kernel32 kernel;
+    kernel.longForms["C:\\LONG~1\\A.EXE"] = "C:\\" + std::string(kCapacity, 'd') + "\\a.exe";
+    EXPECT_EQ(GetLongName(kernel, u"C:\\LONG~1\\A.EXE"), u"");
+}
+
+TEST(GetLongName, CharacterOutsideTheCodePageTakesTheFallback) {
+    // "?" stands for the character in the narrow call, which then finds no such file.
+    Fakes::Kernel32 kernel;
+    kernel.longForms["C:\\Tools\\Viewer.exe"] = "C:\\Tools\\Viewer.exe";
+    EXPECT_EQ(GetLongName(kernel, u"c:\\\u0416ar\\viewer.exe"), u"C:\\\u0416ar\\Viewer.exe");
+    EXPECT_EQ(kernel.lastLongPathQuery, "c:\\?ar\\viewer.exe");
+}
+
+} // namespace

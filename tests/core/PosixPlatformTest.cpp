@@ -1,0 +1,95 @@
+// The POSIX services: the single-instance lock and the locale's narrow encoding.
+
+#include "Commands.h"
+#include "NativePlatform.h"
+#include "SingleInstance.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Commands;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct TempFolder {
+    fs::path path = fs::temp_directory_path() / ("tonalyx-test-" + std::to_string(::getpid()));
+    explicit TempFolder(mode_t mode) {
+        fs::create_directories(path);
+        ::chmod(path.c_str(), mode);
+    }
+    ~TempFolder() { fs::remove_all(path); }
+};
+
+TEST(SingleInstance, SecondTakerFindsTheLockHeld) {
+    TempFolder runtime(0700);
+    ::setenv("XDG_RUNTIME_DIR", runtime.path.c_str(), 1);
+    EXPECT_EQ(TakeSingleInstanceLock(), false); // first: takes it
+    EXPECT_EQ(TakeSingleInstanceLock(), true);  // a second open of the same lock sees it held
+    EXPECT_TRUE(fs::exists(runtime.path / "quenbury-tonalyx.lock"));
+    ::unsetenv("XDG_RUNTIME_DIR");
+}
+
+TEST(SingleInstance, FolderOthersCanWriteIsNotTrusted) {
+    TempFolder open(0777);
+    ::setenv("XDG_RUNTIME_DIR", open.path.c_str(), 1);
+    (void)TakeSingleInstanceLock(); // whatever the fallback says, it never locks in the open folder
+    EXPECT_FALSE(fs::exists(open.path / "quenbury-tonalyx.lock"));
+    ::unsetenv("XDG_RUNTIME_DIR");
+}
+
+TEST(NarrowText, Utf8Locale) {
+    if (!std::setlocale(LC_ALL, "C.UTF-8"))
+        GTEST_SKIP() << "no C.UTF-8 locale";
+    const Text word = u"Gr\u00fc\u00dfe \u0416 \U0001F600";
+    EXPECT_EQ(FromNarrow(ToNarrow(word)), word);
+    EXPECT_EQ(ToNarrow(u"\u00e4"), "\xc3\xa4");
+    // Bytes that are no character each become U+FFFD; an embedded NUL stays a character.
+    EXPECT_EQ(FromNarrow(std::string_view("a\xff\xc3z\0b", 6)), Text(u"a\uFFFD\uFFFDz\0b", 6));
+    std::setlocale(LC_ALL, "C");
+}
+
+TEST(NarrowText, AsciiLocaleWritesQuestionMarks) {
+    std::setlocale(LC_ALL, "C");
+    EXPECT_EQ(ToNarrow(u"a\u00e4b"), "a?b");
+}
+
+TEST(PosixServices, RunningExecutable) {
+    auto app = MakeAppObject();
+    const auto path = app->Path();
+    const auto name = app->EXEName();
+    ASSERT_TRUE(path && name);
+    EXPECT_EQ(*name, u"tonalyx_core_tests");
+    EXPECT_EQ(path->front(), u'/');
+    EXPECT_NE(path->back(), u'/');
+}
+
+TEST(PosixServices, ArgumentsJoinedByBlanks) {
+    char program[] = "tonalyx", a[] = "--help", b[] = "two words", c[] = "";
+    char* argv[] = {program, a, b, c, nullptr};
+    EXPECT_EQ(MakeProcess(4, argv)->CommandLine(), Text(u"--help two words "));
+    EXPECT_EQ(MakeProcess(1, argv)->CommandLine(), Text(u""));
+}
+
+TEST(PosixServices, StandIns) {
+    auto kernel = MakeKernel32();
+    char buffer[Kernel32::kBufferCapacity] = {};
+    ::setenv("TMPDIR", "/no/such/folder", 1);
+    EXPECT_EQ(GetTempDir(*kernel), Text(u"/no/such/folder\\"));
+    ::unsetenv("TMPDIR");
+    EXPECT_EQ(GetTempDir(*kernel), Text(u"/tmp\\"));
+    EXPECT_EQ(GetWindowsDir(*kernel), Text(u"/etc\\"));
+    // An existing path is its own long form; a missing one fails.
+    EXPECT_EQ(kernel->GetLongPathNameA("/etc", buffer, sizeof buffer), 4u);
+    EXPECT_STREQ(buffer, "/etc");
+    EXPECT_EQ(kernel->GetLongPathNameA("/no/such/file", buffer, sizeof buffer), 0u);
+    EXPECT_EQ(GetLongName(*kernel, u"/etc"), u"/etc");
+}
+
+} // namespace
