@@ -108,6 +108,7 @@ QWidget* Form1::CreateControl(const ControlSpec& spec, QWidget* parent) {
     switch (spec.kind) {
     case ControlKind::PictureBox: {
         auto* box = new PictureBox(spec.border, parent);
+        box->setBoxGeometry(PixelRect(spec));
         box->setBackColor(Resolve(spec.back));
         if (!spec.picture.empty())
             box->setPicture(QImage(QStringLiteral(":/") + QString::fromUtf8(spec.picture.data(),
@@ -144,10 +145,11 @@ QWidget* Form1::CreateControl(const ControlSpec& spec, QWidget* parent) {
         break;
     }
     }
-    if (spec.kind != ControlKind::PictureBox)
+    if (spec.kind != ControlKind::PictureBox) {
         SetColours(*widget, spec);
+        widget->setGeometry(PixelRect(spec));
+    }
     widget->setObjectName(QString::fromStdString(spec.id.ToString()));
-    widget->setGeometry(PixelRect(spec));
     widget->setHidden(!spec.visible);
     return widget;
 }

@@ -57,9 +57,9 @@ QMargins Estimate(const QWidget& window) {
 
 QMargins FrameExtentsBeforeShow(QWidget& window) {
     auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    xcb_connection_t* c = x11 && QGuiApplication::platformName() == QLatin1String("xcb") ? x11->connection() : nullptr;
+    if (!c)
         return {}; // not X11: the platform places decorated windows by their frame itself, or not at all
-    xcb_connection_t* c = x11->connection();
     const auto id = static_cast<xcb_window_t>(window.winId()); // creates the native window, still unmapped
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
 

@@ -55,7 +55,14 @@ void PictureBox::setPicture(const QImage& picture) {
     update();
 }
 
-void PictureBox::resizeEvent(QResizeEvent*) {
+void PictureBox::setBoxGeometry(const QRect& geometry) {
+    setGeometry(geometry);
+    placeClientArea();
+}
+
+void PictureBox::resizeEvent(QResizeEvent*) { placeClientArea(); }
+
+void PictureBox::placeClientArea() {
     const int inset = borderWidth();
     clientArea_->setGeometry(rect().adjusted(inset, inset, -inset, -inset));
 }

@@ -20,6 +20,8 @@ public:
     QColor backColor() const { return backColor_; }
     void setPicture(const QImage& picture);
     QWidget* clientArea() const { return clientArea_; }
+    // Places the box; its client area follows at once, even while the box is hidden.
+    void setBoxGeometry(const QRect& geometry);
     int borderWidth() const;
 
 protected:
@@ -27,6 +29,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void placeClientArea();
+
     Border border_;
     QColor backColor_;
     QImage picture_;

@@ -27,12 +27,13 @@ private:
     }
 };
 
-// The window's outer frame: its client size plus the frame the window manager adds. A move places the
-// frame's top-left corner (Qt positions top-level windows by their frame).
+// The window's outer frame: its client area plus the frame the window manager adds. The client area is
+// placed so that the frame's top-left corner lands where the centring rule puts it.
 class OuterFrame final : public Commands::FormGeometry {
 public:
     OuterFrame(QWidget& window, QMargins frame)
-        : window_(window), frame_(frame), left_(ToTwips(window.x())), top_(ToTwips(window.y())) {}
+        : window_(window), frame_(frame), left_(ToTwips(window.frameGeometry().x())),
+          top_(ToTwips(window.frameGeometry().y())) {}
 
     float Left() const override { return left_; }
     float Top() const override { return top_; }
@@ -40,14 +41,19 @@ public:
     float Height() const override { return ToTwips(window_.height() + frame_.top() + frame_.bottom()); }
     void SetLeft(float left) override {
         left_ = left;
-        window_.move(ToPixels(left_), window_.y());
+        PlaceClientArea();
     }
     void SetTop(float top) override {
         top_ = top;
-        window_.move(window_.x(), ToPixels(top_));
+        PlaceClientArea();
     }
 
 private:
+    void PlaceClientArea() {
+        const QPoint client(ToPixels(left_) + frame_.left(), ToPixels(top_) + frame_.top());
+        window_.setGeometry(QRect(client, window_.size()));
+    }
+
     QWidget& window_;
     QMargins frame_;
     float left_;
