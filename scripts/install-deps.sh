@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that are missing, and says which. Used by run.sh and test.sh.
+#   install-deps.sh run    what building and starting the program needs
+#   install-deps.sh test   that, plus what the tests need
+set -euo pipefail
+
+run_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation2)
+test_packages=(libgtest-dev xvfb xdotool openbox x11-utils locales python3
+               g++-mingw-w64-x86-64 wine64)
+
+packages=("${run_packages[@]}")
+[ "${1:-run}" = test ] && packages+=("${test_packages[@]}")
+
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing missing packages: ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+else
+    echo "All needed packages are installed."
+fi
+
+# The tests check the gamma text under a locale that writes a decimal comma.
+if [ "${1:-run}" = test ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    echo "Generating the locale de_DE.UTF-8 for the tests"
+    as_root sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    as_root locale-gen >/dev/null
+fi

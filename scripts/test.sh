@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the core, the window drawn offscreen, and the real program
+# under an X server that the tests start themselves.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh test
+
+echo "Building in build/test"
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build/test
+echo "Running the tests"
+ctest --test-dir build/test --output-on-failure
