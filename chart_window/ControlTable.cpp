@@ -80,7 +80,7 @@ std::vector<ControlSpec> BuildTable() {
 std::string ControlId::ToString() const {
     std::string text(name);
     if (index >= 0)
-        text += "(" + std::to_string(index) + ")";
+        text.append("(").append(std::to_string(index)).append(")");
     return text;
 }
 

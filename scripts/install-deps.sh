@@ -6,7 +6,7 @@ set -euo pipefail
 
 run_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation2)
 test_packages=(libgtest-dev xvfb xdotool openbox x11-utils locales python3
-               g++-mingw-w64-x86-64 wine64)
+               g++-mingw-w64-x86-64 wine wine64)
 
 packages=("${run_packages[@]}")
 [ "${1:-run}" = test ] && packages+=("${test_packages[@]}")

@@ -10,3 +10,8 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build/test
 echo "Running the tests"
 ctest --test-dir build/test --output-on-failure
+
+echo "Building the plain C++ core for Windows (MinGW-w64) and running its tests under Wine"
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+ctest --preset windows

@@ -17,4 +17,9 @@ std::unique_ptr<Kernel32> MakeKernel32();
 std::string ToNarrow(const Text& text);
 Text FromNarrow(std::string_view narrow);
 
+#ifdef _WIN32
+// The arguments part of a Windows command line: what follows the program name and its blanks.
+Text ArgumentsOf(std::u16string_view commandLine);
+#endif
+
 } // namespace Commands

@@ -56,7 +56,10 @@ TEST(GetGammaValue, KnownLevels) {
 }
 
 TEST(GetGammaValue, CommaLocaleStillWritesAPoint) {
-    const char* german = std::setlocale(LC_ALL, "de_DE.UTF-8");
+    const char* german = nullptr;
+    for (const char* name : {"de_DE.UTF-8", "de-DE", "German_Germany.1252"}) // POSIX, then Windows names
+        if (!german)
+            german = std::setlocale(LC_ALL, name);
     if (!german)
         GTEST_SKIP() << "de_DE.UTF-8 is not generated on this machine";
     char probe[16];

@@ -1,0 +1,189 @@
+// The Windows services for real (under Wine on the build machine): directories, long and short names,
+// the code page, the single-instance flag and the version record.
+
+#include "Commands.h"
+#include "NativePlatform.h"
+#include "SingleInstance.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+
+using namespace Commands;
+
+namespace {
+
+Text FromWide(const std::wstring& w) { return Text(w.begin(), w.end()); }
+
+template <class Service> Text SystemFolder(Service service) {
+    wchar_t buffer[MAX_PATH] = {};
+    Text folder = FromWide(std::wstring(buffer, service(buffer)));
+    AddBackslash(folder);
+    return folder;
+}
+
+bool EndsInOneBackslash(const Text& t) { return t.size() >= 2 && t.back() == u'\\' && t[t.size() - 2] != u'\\'; }
+
+// A folder of long names with blanks in the temporary folder, removed afterwards.
+struct LongNamedFolder {
+    std::wstring root;
+    explicit LongNamedFolder(const std::wstring& name) {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        root = std::wstring(temp) + name;
+        CreateDirectoryW(root.c_str(), nullptr);
+    }
+    ~LongNamedFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(L"\\\\?\\" + root, ignored);
+    }
+};
+
+void Touch(const std::wstring& path) {
+    CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+}
+
+std::wstring ShortForm(const std::wstring& path) {
+    wchar_t buffer[32768];
+    const DWORD n = GetShortPathNameW(path.c_str(), buffer, 32768);
+    return std::wstring(buffer, n);
+}
+
+TEST(Win32Platform, RecordMatchesTheSystem) {
+    auto app = MakeAppObject();
+    auto kernel = MakeKernel32();
+    Environment env;
+    InitEnvironment(env, *app, *kernel);
+    InitAppIdentity(env, *kernel);
+    EXPECT_TRUE(EndsInOneBackslash(env.AppPath)) << std::string(env.AppPath.begin(), env.AppPath.end());
+    EXPECT_EQ(env.AppExeName, u"tonalyx_core_tests");
+    EXPECT_EQ(env.WinDir, SystemFolder([](wchar_t* b) { return GetWindowsDirectoryW(b, MAX_PATH); }));
+    EXPECT_EQ(env.SysDir, SystemFolder([](wchar_t* b) { return GetSystemDirectoryW(b, MAX_PATH); }));
+    EXPECT_EQ(env.TempDir, SystemFolder([](wchar_t* b) { return GetTempPathW(MAX_PATH, b); }));
+    for (const Text* folder : {&env.WinDir, &env.SysDir, &env.TempDir})
+        EXPECT_TRUE(EndsInOneBackslash(*folder));
+    EXPECT_EQ(env.WinIniFile, env.WinDir + u"Win.ini");
+    // The program file is ".exe" already: its settings file sits beside it.
+    EXPECT_EQ(env.IniFile.substr(env.IniFile.size() - 22), u"tonalyx_core_tests.ini");
+}
+
+TEST(Win32Platform, ShortNameComesBackLong) {
+    LongNamedFolder folder(L"Quenbury Long Folder Name");
+    const std::wstring file = folder.root + L"\\A Long Program Name.exe";
+    Touch(file);
+    const std::wstring shortForm = ShortForm(file);
+    ASSERT_FALSE(shortForm.empty());
+    ASSERT_NE(shortForm, file);
+    auto kernel = MakeKernel32();
+    EXPECT_EQ(GetLongName(*kernel, FromWide(shortForm)), FromWide(file));
+}
+
+TEST(Win32Platform, MissingPathTakesTheFallback) {
+    auto kernel = MakeKernel32();
+    EXPECT_EQ(GetLongName(*kernel, u"c:\\no such folder\\GAMMA-viewer.EXE"), u"C:\\No Such Folder\\Gamma-Viewer.exe");
+}
+
+TEST(Win32Platform, LongFormBeyondTheBufferGivesTheEmptyText) {
+    LongNamedFolder folder(L"Quenbury Deep");
+    std::wstring deep = L"\\\\?\\" + folder.root;
+    for (int i = 0; i < 5; ++i) {
+        deep += L"\\A folder name long enough to need a short name " + std::to_wstring(i);
+        ASSERT_TRUE(CreateDirectoryW(deep.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS)
+            << "error " << GetLastError() << " at depth " << i;
+    }
+    const std::wstring file = deep + L"\\Tonalyx Program.exe";
+    Touch(file);
+    std::wstring shortForm = ShortForm(file).substr(4); // without the \\?\ prefix
+    ASSERT_LT(shortForm.size(), 200u);
+    ASSERT_GT(file.size(), 300u);
+
+    // Windows answers with the size the long form needs; Wine's narrow service refuses a long form beyond
+    // 260 characters and answers 0, a failure. Either way the program must not return a cut path.
+    auto kernel = MakeKernel32();
+    std::string buffer(Kernel32::kBufferCapacity, '\0');
+    const auto answer = kernel->GetLongPathNameA(kernel->ToNarrow(FromWide(shortForm)).c_str(), buffer.data(),
+                                                 Kernel32::kBufferCapacity);
+    ASSERT_TRUE(answer);
+    Environment env;
+    const auto slash = shortForm.rfind(L'\\');
+    env.AppPath = FromWide(shortForm.substr(0, slash + 1));
+    env.AppExeName = FromWide(shortForm.substr(slash + 1, shortForm.size() - slash - 5));
+    InitAppIdentity(env, *kernel);
+    if (*answer > Kernel32::kBufferCapacity) {
+        EXPECT_EQ(GetLongName(*kernel, FromWide(shortForm)), u"");
+        EXPECT_EQ(env.IniFile, u""); // and the settings-file path stays empty
+    } else {
+        ASSERT_EQ(*answer, 0u);
+        EXPECT_EQ(GetLongName(*kernel, FromWide(shortForm)).size(), shortForm.size()); // proper-cased short form
+        EXPECT_EQ(env.IniFile.size(), shortForm.size());
+    }
+    EXPECT_EQ(env.AppTitle, u"Quenbury Tonalyx");
+}
+
+TEST(Win32Platform, CharacterOutsideTheCodePageTakesTheFallback) {
+    LongNamedFolder folder(L"\u0416urnal");
+    const std::wstring file = folder.root + L"\\viewer.exe";
+    Touch(file);
+    auto kernel = MakeKernel32();
+    EXPECT_EQ(kernel->ToNarrow(FromWide(L"\u0416")), "?");
+    const Text result = GetLongName(*kernel, FromWide(file));
+    EXPECT_EQ(result.substr(result.size() - 18), u"\\\u0416urnal\\Viewer.exe");
+}
+
+TEST(Win32Platform, SecondProcessSeesTheFlag) {
+    ASSERT_EQ(TakeSingleInstanceLock(), false);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    // The probe lies beside this program.
+    wchar_t self[MAX_PATH];
+    const std::wstring path(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
+    std::wstring command = path.substr(0, path.rfind(L'\\') + 1) + L"" INSTANCE_PROBE;
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+    WaitForSingleObject(process.hProcess, 30000);
+    DWORD code = 99;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    EXPECT_EQ(code, 1u);
+}
+
+TEST(Win32Platform, ArgumentsWithoutTheProgramName) {
+    const std::pair<Text, Text> cases[] = {
+        {u"tonalyx.exe", u""},
+        {u"tonalyx.exe --help  x", u"--help  x"},
+        {u"\"C:\\Program Files\\tonalyx.exe\"   \"a b\" c", u"\"a b\" c"},
+        {u"\"C:\\unclosed quote", u""},
+        {u"", u""},
+    };
+    for (const auto& [line, arguments] : cases)
+        EXPECT_EQ(ArgumentsOf(line), arguments);
+}
+
+TEST(Win32Platform, VersionRecord) {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    DWORD handle = 0;
+    const DWORD size = GetFileVersionInfoSizeW(self, &handle);
+    ASSERT_GT(size, 0u);
+    std::string data(size, '\0');
+    ASSERT_TRUE(GetFileVersionInfoW(self, 0, size, data.data()));
+
+    void* value = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", &value, &length));
+    ASSERT_GE(length, 4u);
+    EXPECT_EQ(static_cast<WORD*>(value)[0], 0x0407); // German (Germany)
+    EXPECT_EQ(static_cast<WORD*>(value)[1], 0x04B0); // Unicode
+
+    for (const wchar_t* field : {L"\\StringFileInfo\\040704B0\\FileVersion", L"\\StringFileInfo\\040704B0\\ProductVersion"}) {
+        ASSERT_TRUE(VerQueryValueW(data.data(), field, &value, &length));
+        EXPECT_EQ(std::wstring(static_cast<wchar_t*>(value)), L"1.00.0002");
+    }
+    EXPECT_NE(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, 32, 32, 0), nullptr);
+}
+
+} // namespace
