@@ -12,13 +12,43 @@ namespace {
 constexpr int kFlatBorderWidth = 1;
 constexpr int kSunkenBorderWidth = 2;
 
-// Draws `picture` with one image pixel on one device pixel, whatever the scale factor, starting at the
-// device pixel on which `logicalOrigin` falls. A scaled line field would blur into gray.
-void DrawUnscaled(QPainter& painter, QPointF logicalOrigin, QImage picture) {
+// The smallest step after which the picture repeats itself down its rows (vertical) or along them.
+int RepeatStep(const QImage& picture, bool vertical) {
+    const int length = vertical ? picture.height() : picture.width();
+    for (int step = 1; step < length; ++step) {
+        bool repeats = true;
+        for (int i = 0; repeats && i + step < length; ++i)
+            for (int j = 0; repeats && j < (vertical ? picture.width() : picture.height()); ++j)
+                repeats = vertical ? picture.pixel(j, i) == picture.pixel(j, i + step)
+                                   : picture.pixel(i, j) == picture.pixel(i + step, j);
+        if (repeats)
+            return step;
+    }
+    return length;
+}
+
+// The picture for a screen with `ratio` device pixels to a logical one: still one picture pixel on one
+// device pixel, its repeating pattern continued over the area it covers at 96 dpi. So a line field stays
+// single rows of white and black; scaled, it would turn into wider rows or a gray blur.
+QImage AtDensity(const QImage& picture, qreal ratio) {
+    if (ratio == 1.0)
+        return picture;
+    const int stepX = RepeatStep(picture, false), stepY = RepeatStep(picture, true);
+    QImage device(qRound(picture.width() * ratio), qRound(picture.height() * ratio), picture.format());
+    for (int y = 0; y < device.height(); ++y)
+        for (int x = 0; x < device.width(); ++x)
+            device.setPixel(x, y, picture.pixel(x % stepX, y % stepY));
+    device.setDevicePixelRatio(ratio);
+    return device;
+}
+
+// Draws a picture made for the painter's density from the first device pixel of the area at
+// `logicalOrigin`, so that no picture pixel straddles two device pixels and the first row is the
+// picture's first row. Qt rounds a widget's fractional device position to the nearest pixel, halves up.
+void DrawUnscaled(QPainter& painter, QPointF logicalOrigin, const QImage& picture) {
     const QTransform toDevice = painter.deviceTransform();
     const QPointF device = toDevice.map(logicalOrigin);
-    const QPointF aligned(std::round(device.x()), std::round(device.y()));
-    picture.setDevicePixelRatio(painter.device()->devicePixelRatioF());
+    const QPointF aligned(qRound(device.x()), qRound(device.y()));
     painter.drawImage(toDevice.inverted().map(aligned), picture);
 }
 
@@ -52,6 +82,7 @@ void PictureBox::setBackColor(const QColor& colour) {
 
 void PictureBox::setPicture(const QImage& picture) {
     picture_ = picture.convertToFormat(QImage::Format_RGB32);
+    pictureAtDensity_ = {};
     update();
 }
 
@@ -73,7 +104,10 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     if (!picture_.isNull()) {
         painter.save();
         painter.setClipRect(clientArea_->geometry());
-        DrawUnscaled(painter, clientArea_->geometry().topLeft(), picture_);
+        const qreal ratio = painter.device()->devicePixelRatioF();
+        if (pictureAtDensity_.isNull() || pictureAtDensity_.devicePixelRatio() != ratio)
+            pictureAtDensity_ = AtDensity(picture_, ratio);
+        DrawUnscaled(painter, clientArea_->geometry().topLeft(), pictureAtDensity_);
         painter.restore();
     }
     switch (border_) {

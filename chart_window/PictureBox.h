@@ -34,6 +34,7 @@ private:
     Border border_;
     QColor backColor_;
     QImage picture_;
+    QImage pictureAtDensity_; // the picture for the density it was last drawn at
     QWidget* clientArea_ = nullptr;
 };
 
