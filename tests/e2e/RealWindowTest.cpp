@@ -103,8 +103,11 @@ class RealWindowTest : public QObject {
     void Start(const QStringList& arguments = {}) {
         program.start(QStringLiteral(TONALYX_BIN), arguments);
         QTRY_VERIFY_WITH_TIMEOUT((window = Windows().value(0), !window.isEmpty()), 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(Screenshot().pixelColor(Place(window).client.topLeft() + QPoint(20, 14)) == Gray(128),
-                                 5000);
+        const qreal ratio = program.processEnvironment().value("QT_SCALE_FACTOR", "1").toDouble();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            Screenshot().pixelColor(Place(window).client.topLeft() + QPoint(qRound(20 * ratio), qRound(14 * ratio))) ==
+                Gray(128),
+            5000);
     }
     QPoint On(const QString& window, QPoint inWindow) { return Place(window).client.topLeft() + inWindow; }
     void Click(QPoint at) {
@@ -183,6 +186,31 @@ private slots:
         Xdotool({"mouseup", "1"});
         QVERIFY2(during.red() < 192 && during.red() == during.green() && during.green() == during.blue(),
                  qPrintable(during.name()));
+    }
+
+    // Run with TONALYX_E2E_SCALE set: the program under QT_SCALE_FACTOR, its chart checked on the
+    // screen in device pixels.
+    void exactAtTheScaleFactor() {
+        const qreal ratio = qEnvironmentVariable("TONALYX_E2E_SCALE", "1").toDouble();
+        program.setProcessEnvironment([&] {
+            auto env = QProcessEnvironment::systemEnvironment();
+            env.insert("QT_SCALE_FACTOR", QString::number(ratio));
+            return env;
+        }());
+        START();
+        const QPoint origin = Place(window).client.topLeft();
+        auto device = [&](QPoint logical, QSize size) {
+            return QRect(QPoint(qRound(logical.x() * ratio), qRound(logical.y() * ratio)) + origin,
+                         QPoint(qRound((logical.x() + size.width()) * ratio) - 1,
+                                qRound((logical.y() + size.height()) * ratio) - 1) + origin);
+        };
+        const QImage shot = Screenshot();
+        const QRect field = device(kPicture1, {227, 267});
+        QVERIFY(LinesAt(shot, field.topLeft(), field.width(), field.height()));
+        const int levels[] = {128, 143, 156, 165, 174, 181, 186, 191, 195, 199, 203, 206, 208, 211, 213, 215};
+        for (int i = 0; i < 16; ++i)
+            QCOMPARE(shot.pixelColor(device({34 * i + 32, 14}, {1, 1}).topLeft()), Gray(levels[i]));
+        QCOMPARE(shot.pixelColor(device(kPicture2 + QPoint(100, 100), {1, 1}).topLeft()), Gray(192));
     }
 
     void viewsSwitchByClicks() {
