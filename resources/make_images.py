@@ -75,6 +75,42 @@ def monitor():
     return px
 
 
+def small_monitor():
+    """The 16 x 16 monitor, drawn at its own size: halving the large one would lose its lines."""
+    px = [[CLEAR] * 16 for _ in range(16)]
+
+    def box(x0, y0, x1, y1, colour):
+        for y in range(y0, y1 + 1):
+            for x in range(x0, x1 + 1):
+                px[y][x] = colour
+
+    box(0, 1, 15, 11, BLACK)
+    box(1, 2, 14, 10, LIGHT)
+    box(2, 3, 13, 9, DARK)
+    box(3, 4, 7, 8, BLACK)
+    for y in (4, 6, 8):
+        box(3, y, 7, y, WHITE)
+    box(8, 4, 12, 8, LIGHT)
+    box(6, 12, 9, 12, BLACK)
+    box(3, 13, 12, 15, BLACK)
+    box(4, 14, 11, 14, LIGHT)
+    return px
+
+
+def scaled(px, factor):
+    """Whole-factor enlargement by pixel repetition, so that the one-pixel rows stay crisp."""
+    return [[c for c in row for _ in range(factor)] for row in px for _ in range(factor)]
+
+
+def centred(px, size):
+    """The picture in the middle of a larger, see-through square."""
+    margin = (size - len(px)) // 2
+    out = [[CLEAR] * size for _ in range(size)]
+    for y, row in enumerate(px):
+        out[margin + y][margin:margin + len(row)] = row
+    return out
+
+
 def ico(px):
     """A Windows icon: one 32 x 32 image, 4 bits a pixel, with its transparency mask."""
     header = struct.pack("<IiiHHIIiiII", 40, ICON, ICON * 2, 1, 4, 0, 0, 0, 0, 16, 0)
@@ -101,13 +137,19 @@ def outputs():
         "lines-350x350.png": line_field(350, 350),
         "monitor.png": png(ICON, ICON, 4, VGA16, icon, transparent=CLEAR),
         "monitor.ico": ico(icon),
+        "icons/16.png": png(16, 16, 4, VGA16, small_monitor(), transparent=CLEAR),
+        "icons/48.png": png(48, 48, 4, VGA16, centred(icon, 48), transparent=CLEAR),
     }
+    for factor in (1, 2, 4, 8):
+        size = ICON * factor
+        files["icons/%d.png" % size] = png(size, size, 4, VGA16, scaled(icon, factor), transparent=CLEAR)
     return files
 
 
 def main():
     target = sys.argv[1] if len(sys.argv) > 1 else HERE
     for name, data in outputs().items():
+        os.makedirs(os.path.dirname(os.path.join(target, name)), exist_ok=True)
         with open(os.path.join(target, name), "wb") as f:
             f.write(data)
 

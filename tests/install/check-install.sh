@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs into a temporary folder, checks the installed tree and its metadata, builds the .deb, lists it,
+# and starts the installed program once under an X server.
+#   check-install.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$1
+source=$2
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+
+DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
+id=com.quenbury.Tonalyx
+expected=(
+    usr/bin/tonalyx
+    usr/share/applications/$id.desktop
+    usr/share/metainfo/$id.metainfo.xml
+)
+for size in 16 32 48 64 128 256; do expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png"); done
+for f in "${expected[@]}"; do
+    [ -e "$stage/$f" ] || { echo "missing from the install: $f"; exit 1; }
+done
+desktop-file-validate "$stage/usr/share/applications/$id.desktop"
+appstreamcli validate --no-net --pedantic "$stage/usr/share/metainfo/$id.metainfo.xml" ||
+    appstreamcli validate --no-net "$stage/usr/share/metainfo/$id.metainfo.xml"
+grep -q 'release version="1.00.0002"' "$stage/usr/share/metainfo/$id.metainfo.xml"
+
+(cd "$build" && cpack -G DEB >/dev/null 2>&1)
+deb=$(ls "$build"/tonalyx_1.00.0002_*.deb)
+contents=$(dpkg-deb -c "$deb")
+grep -q "\./usr/bin/tonalyx$" <<<"$contents"
+grep -q "hicolor/256x256/apps/$id.png" <<<"$contents"
+[ "$(dpkg-deb -f "$deb" Version)" = 1.00.0002 ]
+depends=$(dpkg-deb -f "$deb" Depends)
+grep -q libqt6widgets6 <<<"$depends"
+grep -q qt6-qpa-plugins <<<"$depends"
+echo "package $(basename "$deb"): $(wc -l <<<"$contents") entries, depends on $depends"
+
+# The installed program, from the package's contents, opens its window.
+unpacked="$stage/deb"
+dpkg-deb -x "$deb" "$unpacked"
+"$source/tests/e2e/with-xvfb.sh" 800x600 bash -c '
+    "$1" & pid=$!
+    timeout 20 xdotool search --sync --onlyvisible --name "^Quenbury Tonalyx$" >/dev/null
+    kill $pid' _ "$unpacked/usr/bin/tonalyx"
+echo "installed program opened its window"
