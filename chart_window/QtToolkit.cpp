@@ -36,6 +36,9 @@ Commands::Result<void> QtToolkit::ShowMainWindow() {
     if (!application_) {
         previousHandler = qInstallMessageHandler(ExitOnFatal);
         application_ = std::make_unique<QApplication>(argc_, argv_);
+        QApplication::setApplicationVersion(QStringLiteral(TONALYX_VERSION_TEXT));
+        // Lets a Wayland compositor match the window with its desktop entry and icon.
+        QGuiApplication::setDesktopFileName(QStringLiteral("com.quenbury.Tonalyx"));
     }
     if (!form_)
         form_ = std::make_unique<Form1>(environment_);
