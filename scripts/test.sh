@@ -11,6 +11,11 @@ cmake --build build/test
 echo "Running the tests"
 ctest --test-dir build/test --output-on-failure
 
+echo "Building everything with AddressSanitizer and UndefinedBehaviorSanitizer and running the tests again"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize
+ctest --preset sanitize
+
 echo "Building the plain C++ core for Windows (MinGW-w64) and running its tests under Wine"
 cmake --preset windows >/dev/null
 cmake --build --preset windows

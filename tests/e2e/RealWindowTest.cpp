@@ -102,12 +102,13 @@ class RealWindowTest : public QObject {
     // Starts the program and waits until its window shows the chart (the first patch in its gray).
     void Start(const QStringList& arguments = {}) {
         program.start(QStringLiteral(TONALYX_BIN), arguments);
-        QTRY_VERIFY_WITH_TIMEOUT((window = Windows().value(0), !window.isEmpty()), 10000);
+        // Generous: a loaded machine, or a sanitizer build, starts slowly.
+        QTRY_VERIFY_WITH_TIMEOUT((window = Windows().value(0), !window.isEmpty()), 30000);
         const qreal ratio = program.processEnvironment().value("QT_SCALE_FACTOR", "1").toDouble();
         QTRY_VERIFY_WITH_TIMEOUT(
             Screenshot().pixelColor(Place(window).client.topLeft() + QPoint(qRound(20 * ratio), qRound(14 * ratio))) ==
                 Gray(128),
-            5000);
+            15000);
     }
     QPoint On(const QString& window, QPoint inWindow) { return Place(window).client.topLeft() + inWindow; }
     void Click(QPoint at) {

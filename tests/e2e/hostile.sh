@@ -7,11 +7,13 @@ title='^Quenbury Tonalyx$'
 failures=0
 passes=0
 work=$(mktemp -d)
-trap 'pkill -KILL -f "$work" 2>/dev/null; pkill -KILL -x tonalyx 2>/dev/null; rm -rf "$work"' EXIT
+# Only the copies this script started are ever stopped: those of $program and those under $work.
+ours() { pkill -KILL -f -- "^$program( |$)" 2>/dev/null; pkill -KILL -f -- "^$work" 2>/dev/null; }
+trap 'ours; rm -rf "$work"' EXIT
 
 windows() { xdotool search --onlyvisible --name "$title" 2>/dev/null | wc -l; }
-wait_windows() { # wait until exactly $1 windows show, up to 10 s
-    for _ in $(seq 200); do [ "$(windows)" -eq "$1" ] && return 0; sleep 0.05; done
+wait_windows() { # wait until exactly $1 windows show, up to 20 s
+    for _ in $(seq 400); do [ "$(windows)" -eq "$1" ] && return 0; sleep 0.05; done
     return 1
 }
 check() { # name, then a command that must succeed
@@ -19,7 +21,7 @@ check() { # name, then a command that must succeed
     shift
     if "$@"; then echo "ok: $name"; passes=$((passes + 1)); else echo "FAILED: $name"; failures=$((failures + 1)); fi
 }
-stop_all() { pkill -KILL -x tonalyx 2>/dev/null; pkill -KILL -f "$work" 2>/dev/null; wait_windows 0; }
+stop_all() { ours; wait_windows 0; }
 
 # Starts the program with the given environment changes and arguments, sees its window, stops it.
 opens_window() { # env assignments... -- program args...
@@ -41,11 +43,11 @@ for _ in $(seq 12); do "$program" >/dev/null 2>&1 & done
 wait_windows 1
 sleep 1 # let any late copy show itself
 check "12 simultaneous starts leave one window" test "$(windows)" -eq 1
-check "12 simultaneous starts leave one process" test "$(pgrep -c -x tonalyx)" -eq 1
+check "12 simultaneous starts leave one process" test "$(pgrep -c -f -- "^$program( |$)")" -eq 1
 
 # After a kill -9 each new start opens its window.
 for round in 1 2 3; do
-    pkill -KILL -x tonalyx
+    ours
     wait_windows 0
     "$program" >/dev/null 2>&1 &
     check "start $round after kill -9 opens the window" wait_windows 1
