@@ -6,7 +6,7 @@ set -euo pipefail
 
 run_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation2)
 test_packages=(libgtest-dev xvfb xdotool openbox x11-utils locales python3
-               desktop-file-utils appstream dpkg-dev file
+               desktop-file-utils appstream dpkg-dev file clang-16 libclang-rt-16-dev
                g++-mingw-w64-x86-64 wine wine64)
 
 packages=("${run_packages[@]}")

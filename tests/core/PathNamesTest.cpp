@@ -114,3 +114,37 @@ TEST(GetLongName, CharacterOutsideTheCodePageTakesTheFallback) {
 }
 
 } // namespace
+
+namespace {
+
+// An independent statement of the casing rule: cut the text into words at the five separators, write
+// each word with a capital and the rest small, and put it together again; the very first character is
+// a capital whatever it follows.
+Text CasingModel(const Text& path) {
+    const std::u16string_view separators = u" -(_\\";
+    Text out;
+    bool wordStart = false;
+    for (const char16_t c : path) {
+        out.push_back(wordStart ? ToUpperChar(c) : ToLowerChar(c));
+        wordStart = separators.find(c) != std::u16string_view::npos;
+    }
+    if (!out.empty())
+        out[0] = ToUpperChar(path[0]);
+    return out;
+}
+
+TEST(GetLongName, FallbackCasingAgainstAModel) {
+    const Text alphabet = u"aZmQ\u00e4\u00c4\u0436\u0416 -(_\\.:)['1/\u00df";
+    std::uint32_t seed = 12345;
+    auto next = [&seed] { return seed = seed * 1664525u + 1013904223u, seed >> 8; };
+    Fakes::Kernel32 kernel;
+    kernel.longPathMissing = true;
+    for (int n = 0; n < 20000; ++n) {
+        Text path(next() % 24, u' ');
+        for (char16_t& c : path)
+            c = alphabet[next() % alphabet.size()];
+        ASSERT_EQ(GetLongName(kernel, path), CasingModel(path)) << n;
+    }
+}
+
+} // namespace

@@ -54,6 +54,32 @@ for round in 1 2 3; do
 done
 stop_all
 
+# Other users: where we are root, copies under two other uids.
+if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
+    as_uid() { local uid=$1; shift; setpriv --reuid="$uid" --regid="$uid" --clear-groups env -u XDG_RUNTIME_DIR HOME=/ "$@"; }
+    chmod 0755 "$work"
+    as_uid 65534 "$program" >/dev/null 2>&1 &
+    wait_windows 1
+    "$program" >/dev/null 2>&1 &
+    check "another user's copy does not block ours" wait_windows 2
+    stop_all
+
+    # Another user prepares our fallback lock folder, open to all, and holds a lock in it.
+    rm -rf /tmp/quenbury-tonalyx-65533
+    as_uid 65534 bash -c 'mkdir -m 0777 /tmp/quenbury-tonalyx-65533 &&
+        exec flock /tmp/quenbury-tonalyx-65533/quenbury-tonalyx.lock sleep 60' &
+    attacker=$!
+    for _ in $(seq 100); do [ -e /tmp/quenbury-tonalyx-65533/quenbury-tonalyx.lock ] && break; sleep 0.05; done
+    as_uid 65533 "$program" >/dev/null 2>&1 &
+    check "another user cannot block our start on purpose" wait_windows 1
+    kill "$attacker" 2>/dev/null
+    pkill -KILL -f -- "^sleep 60$" 2>/dev/null
+    stop_all
+    rm -rf /tmp/quenbury-tonalyx-65533
+else
+    echo "skipped: the tests with other users need root"
+fi
+
 mkdir -m 0500 "$work/readonly"
 check "XDG_RUNTIME_DIR unwritable" opens_window XDG_RUNTIME_DIR="$work/readonly" -- "$program"
 check "XDG_RUNTIME_DIR unset" opens_window -u XDG_RUNTIME_DIR -- "$program"
