@@ -5,9 +5,11 @@
 #include "PictureBox.h"
 #include "SkipOnFailure.h"
 #include "WindowPlacement.h"
+#include "monitor.xpm"
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -85,14 +87,16 @@ Form1::Form1(const Commands::Environment& environment, GammaFunction gamma)
     QFont font(kCaptionFamily);
     font.setPointSizeF(kWindowFontPoints);
     setFont(font);
-    setWindowIcon(QIcon(QStringLiteral(":/monitor.png")));
+    setWindowIcon(QPixmap::fromImage(QImage(monitor_xpm)));
+    RequestFrameExtents(*this);
     Build();
 }
 
 QWidget* Form1::Find(const ControlId& id) const {
     if (id == kForm)
         return const_cast<Form1*>(this);
-    return findChild<QWidget*>(QString::fromStdString(id.ToString()));
+    const auto found = controls_.find(id.ToString());
+    return found == controls_.end() ? nullptr : found->second;
 }
 
 QWidget* Form1::ClientOf(const ControlId& container) const {
@@ -111,8 +115,8 @@ QWidget* Form1::CreateControl(const ControlSpec& spec, QWidget* parent) {
         box->setBoxGeometry(PixelRect(spec));
         box->setBackColor(Resolve(spec.back));
         if (!spec.picture.empty())
-            box->setPicture(QImage(QStringLiteral(":/") + QString::fromUtf8(spec.picture.data(),
-                                                                             qsizetype(spec.picture.size()))));
+            box->setPicture(QStringLiteral(":/") +
+                            QString::fromUtf8(spec.picture.data(), qsizetype(spec.picture.size())));
         widget = box;
         break;
     }
@@ -159,6 +163,7 @@ void Form1::Build() {
     std::vector<std::pair<int, QWidget*>> tabStops;
     for (const ControlSpec& spec : table) {
         QWidget* widget = CreateControl(spec, ClientOf(spec.container));
+        controls_.emplace(spec.id.ToString(), widget);
         if (spec.kind != ControlKind::Label)
             tabStops.emplace_back(spec.tabIndex, widget);
     }

@@ -11,6 +11,8 @@
 
 #include <array>
 #include <functional>
+#include <map>
+#include <string>
 
 class QLabel;
 class QRadioButton;
@@ -47,6 +49,7 @@ private:
     const Commands::Environment& environment_;
     GammaFunction gamma_;
     bool loaded_ = false;
+    std::map<std::string, QWidget*> controls_; // by name, as in "picGamma(3)"
 
     std::array<PictureBox*, 2> picView{};
     std::array<PictureBox*, 16> picGamma{};

@@ -6,6 +6,8 @@
 
 namespace ChartWindow {
 
+void RequestFrameExtents(QWidget&) {}
+
 QMargins FrameExtentsBeforeShow(QWidget& window) {
     const QRect outer = window.frameGeometry(), inner = window.geometry();
     return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),

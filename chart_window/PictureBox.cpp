@@ -1,7 +1,10 @@
 #include "PictureBox.h"
 
+#include "Bitmap.h"
+
 #include <QPaintEvent>
 #include <QPainter>
+#include <QResource>
 #include <qdrawutil.h>
 
 #include <cmath>
@@ -80,9 +83,9 @@ void PictureBox::setBackColor(const QColor& colour) {
     update();
 }
 
-void PictureBox::setPicture(const QImage& picture) {
-    picture_ = picture.convertToFormat(QImage::Format_RGB32);
-    pictureAtDensity_ = {};
+void PictureBox::setPicture(const QString& file) {
+    pictureFile_ = file;
+    picture_ = pictureAtDensity_ = {};
     update();
 }
 
@@ -101,6 +104,9 @@ void PictureBox::placeClientArea() {
 void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), backColor_);
+    // Read when first shown: the hidden view's picture costs nothing before the window opens.
+    if (picture_.isNull() && !pictureFile_.isEmpty())
+        picture_ = ReadBitmap(QResource(pictureFile_).uncompressedData());
     if (!picture_.isNull()) {
         painter.save();
         painter.setClipRect(clientArea_->geometry());

@@ -18,7 +18,8 @@ public:
 
     void setBackColor(const QColor& colour);
     QColor backColor() const { return backColor_; }
-    void setPicture(const QImage& picture);
+    // The bitmap (a P4 resource) drawn unscaled from the top-left corner of the client area.
+    void setPicture(const QString& file);
     QWidget* clientArea() const { return clientArea_; }
     // Places the box; its client area follows at once, even while the box is hidden.
     void setBoxGeometry(const QRect& geometry);
@@ -33,6 +34,7 @@ private:
 
     Border border_;
     QColor backColor_;
+    QString pictureFile_;
     QImage picture_;
     QImage pictureAtDensity_; // the picture for the density it was last drawn at
     QWidget* clientArea_ = nullptr;

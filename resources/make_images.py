@@ -37,10 +37,27 @@ def png(width, height, bit_depth, palette, rows, transparent=None):
 
 
 def line_field(width, height):
-    """White rows on even lines, black rows on odd lines, beginning with white."""
-    white, black = 0, 1
-    rows = [[white if y % 2 == 0 else black] * width for y in range(height)]
-    return png(width, height, 1, [(255, 255, 255), (0, 0, 0)], rows)
+    """White rows on even lines, black rows on odd lines, beginning with white, as a binary PBM (P4):
+    one bit a pixel, 1 for black, rows padded to whole bytes. The program reads it without an image
+    library, and every image viewer shows it."""
+    row_bytes = (width + 7) // 8
+    data = bytearray(b"P4\n%d %d\n" % (width, height))
+    for y in range(height):
+        data += (b"\x00" if y % 2 == 0 else b"\xff") * row_bytes
+    return bytes(data)
+
+
+def xpm(name, px):
+    """The picture as an XPM, which is C source: the program compiles it in and needs no image reader."""
+    symbols = {BLACK: "k", LIGHT: "l", DARK: "d", WHITE: "w", CLEAR: " "}
+    colours = {BLACK: "#000000", LIGHT: "#C0C0C0", DARK: "#808080", WHITE: "#FFFFFF", CLEAR: "None"}
+    used = sorted({c for row in px for c in row})
+    lines = ['"%d %d %d 1",' % (len(px[0]), len(px), len(used))]
+    lines += ['"%s c %s",' % (symbols[c], colours[c]) for c in used]
+    lines += ['"%s",' % "".join(symbols[c] for c in row) for row in px]
+    lines[-1] = lines[-1].rstrip(",")
+    return ("/* XPM */\n/* written by make_images.py */\nstatic const char* const %s[] = {\n%s\n};\n"
+            % (name, "\n".join(lines))).encode()
 
 
 # The 16 colours of the classic palette; the icon uses five of them.
@@ -133,9 +150,9 @@ def ico(px):
 def outputs():
     icon = monitor()
     files = {
-        "lines-227x267.png": line_field(227, 267),
-        "lines-350x350.png": line_field(350, 350),
-        "monitor.png": png(ICON, ICON, 4, VGA16, icon, transparent=CLEAR),
+        "lines-227x267.pbm": line_field(227, 267),
+        "lines-350x350.pbm": line_field(350, 350),
+        "monitor.xpm": xpm("monitor_xpm", icon),
         "monitor.ico": ico(icon),
         "icons/16.png": png(16, 16, 4, VGA16, small_monitor(), transparent=CLEAR),
         "icons/48.png": png(48, 48, 4, VGA16, centred(icon, 48), transparent=CLEAR),

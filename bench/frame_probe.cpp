@@ -1,0 +1,73 @@
+// Starts a program and measures how long it takes until a given screen pixel shows a given colour,
+// and the program's peak resident memory at that moment.
+//   frame_probe X Y RRGGBB TIMEOUT_MS program [arguments...]
+// Prints "<milliseconds> <peak kB>"; exits 1 on a timeout.
+
+#include <xcb/xcb.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <signal.h>
+
+extern char** environ;
+
+namespace {
+
+long PeakKilobytes(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 6) {
+        std::fprintf(stderr, "usage: frame_probe X Y RRGGBB TIMEOUT_MS program [arguments...]\n");
+        return 2;
+    }
+    const int x = std::atoi(argv[1]), y = std::atoi(argv[2]);
+    const auto wanted = static_cast<uint32_t>(std::strtoul(argv[3], nullptr, 16));
+    const auto timeout = std::chrono::milliseconds(std::atoi(argv[4]));
+
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(c))
+        return 2;
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[5], nullptr, nullptr, argv + 5, environ) != 0)
+        return 2;
+    int result = 1;
+    while (std::chrono::steady_clock::now() - start < timeout) {
+        std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)> image(
+            xcb_get_image_reply(c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, x, y, 1, 1, ~0u),
+                                nullptr),
+            &std::free);
+        if (image && xcb_get_image_data_length(image.get()) >= 4) {
+            uint32_t pixel = 0;
+            std::memcpy(&pixel, xcb_get_image_data(image.get()), 4);
+            if ((pixel & 0xFFFFFF) == wanted) {
+                const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
+                std::printf("%.1f %ld\n", elapsed.count(), PeakKilobytes(pid));
+                result = 0;
+                break;
+            }
+        }
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    xcb_disconnect(c);
+    return result;
+}
