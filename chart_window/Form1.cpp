@@ -24,7 +24,7 @@ namespace {
 constexpr Qt::WindowFlags kWindowFlags =
     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
-constexpr const char* kCaptionFamily = "Arial";
+constexpr const char* kArial = "Arial";
 constexpr qreal kWindowFontPoints = 8.0;
 constexpr qreal kPatchCaptionPoints = 6.75;
 constexpr qreal kGammaReadoutPoints = 14.25;
@@ -50,7 +50,7 @@ QColor Resolve(const Colour& colour) {
 }
 
 QFont CaptionFont(qreal points) {
-    QFont font(kCaptionFamily);
+    QFont font(kArial);
     font.setPointSizeF(points);
     font.setBold(true);
     return font;
@@ -84,7 +84,7 @@ Form1::Form1(const Commands::Environment& environment, GammaFunction gamma)
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
     setAutoFillBackground(true);
-    QFont font(kCaptionFamily);
+    QFont font(kArial);
     font.setPointSizeF(kWindowFontPoints);
     setFont(font);
     setWindowIcon(QPixmap::fromImage(QImage(monitor_xpm)));
@@ -92,14 +92,14 @@ Form1::Form1(const Commands::Environment& environment, GammaFunction gamma)
     Build();
 }
 
-QWidget* Form1::Find(const ControlId& id) const {
+QWidget* Form1::Find(const ControlId& id) {
     if (id == kForm)
-        return const_cast<Form1*>(this);
+        return this;
     const auto found = controls_.find(id.ToString());
     return found == controls_.end() ? nullptr : found->second;
 }
 
-QWidget* Form1::ClientOf(const ControlId& container) const {
+QWidget* Form1::ClientOf(const ControlId& container) {
     QWidget* widget = Find(container);
     if (auto* box = qobject_cast<PictureBox*>(widget))
         return box->clientArea();

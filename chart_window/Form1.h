@@ -39,8 +39,8 @@ public:
 private:
     void Build();
     QWidget* CreateControl(const ControlSpec& spec, QWidget* parent);
-    QWidget* ClientOf(const ControlId& container) const;
-    QWidget* Find(const ControlId& id) const;
+    QWidget* ClientOf(const ControlId& container);
+    QWidget* Find(const ControlId& id);
 
     void Form_Load();
     void Option1_Click(int index);

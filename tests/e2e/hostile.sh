@@ -66,14 +66,14 @@ if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
 
     # Another user prepares our fallback lock folder, open to all, and holds a lock in it.
     rm -rf /tmp/quenbury-tonalyx-65533
-    as_uid 65534 bash -c 'mkdir -m 0777 /tmp/quenbury-tonalyx-65533 &&
+    # In a session of its own, so that the whole of it can be stopped afterwards.
+    setsid setpriv --reuid=65534 --regid=65534 --clear-groups bash -c 'mkdir -m 0777 /tmp/quenbury-tonalyx-65533 &&
         exec flock /tmp/quenbury-tonalyx-65533/quenbury-tonalyx.lock sleep 60' &
     attacker=$!
     for _ in $(seq 100); do [ -e /tmp/quenbury-tonalyx-65533/quenbury-tonalyx.lock ] && break; sleep 0.05; done
     as_uid 65533 "$program" >/dev/null 2>&1 &
     check "another user cannot block our start on purpose" wait_windows 1
-    kill "$attacker" 2>/dev/null
-    pkill -KILL -f -- "^sleep 60$" 2>/dev/null
+    kill -KILL -- "-$attacker" 2>/dev/null
     stop_all
     rm -rf /tmp/quenbury-tonalyx-65533
 else
