@@ -104,7 +104,7 @@ class RealWindowTest : public QObject {
         program.start(QStringLiteral(TONALYX_BIN), arguments);
         // Generous: a loaded machine, or a sanitizer build, starts slowly.
         QTRY_VERIFY_WITH_TIMEOUT((window = Windows().value(0), !window.isEmpty()), 30000);
-        const qreal ratio = program.processEnvironment().value("QT_SCALE_FACTOR", "1").toDouble();
+        const qreal ratio = qEnvironmentVariable("TONALYX_E2E_SCALE", "1").toDouble();
         QTRY_VERIFY_WITH_TIMEOUT(
             Screenshot().pixelColor(Place(window).client.topLeft() + QPoint(qRound(20 * ratio), qRound(14 * ratio))) ==
                 Gray(128),
@@ -189,17 +189,20 @@ private slots:
                  qPrintable(during.name()));
     }
 
-    // Run with TONALYX_E2E_SCALE set: the program under QT_SCALE_FACTOR, its chart checked on the
-    // screen in device pixels.
+    // Run with TONALYX_E2E_SCALE set: the program at that scale factor, its chart checked on the screen
+    // in device pixels. The factor comes from QT_SCALE_FACTOR, or from the screen's Xft.dpi when the
+    // X server was given one (XFT_DPI), as a desktop sets it.
     void exactAtTheScaleFactor() {
         const qreal ratio = qEnvironmentVariable("TONALYX_E2E_SCALE", "1").toDouble();
         program.setProcessEnvironment([&] {
             auto env = QProcessEnvironment::systemEnvironment();
-            env.insert("QT_SCALE_FACTOR", QString::number(ratio));
+            if (!env.contains("XFT_DPI"))
+                env.insert("QT_SCALE_FACTOR", QString::number(ratio));
             return env;
         }());
         START();
         const QPoint origin = Place(window).client.topLeft();
+        QCOMPARE(Place(window).client.size(), QSize(qRound(544 * ratio), qRound(432 * ratio))); // scaled as a whole
         auto device = [&](QPoint logical, QSize size) {
             return QRect(QPoint(qRound(logical.x() * ratio), qRound(logical.y() * ratio)) + origin,
                          QPoint(qRound((logical.x() + size.width()) * ratio) - 1,

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs a command on a fresh X server with a real window manager, and stops both afterwards.
-#   with-xvfb.sh WIDTHxHEIGHT command [arguments...]
+#   [XFT_DPI=144] with-xvfb.sh WIDTHxHEIGHT command [arguments...]
 set -euo pipefail
 size=$1
 shift
@@ -26,6 +26,11 @@ for _ in $(seq 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.05
 done
+
+# A screen density set the way desktops set it, as an X resource, when XFT_DPI asks for one.
+if [ -n "${XFT_DPI:-}" ]; then
+    echo "Xft.dpi: $XFT_DPI" | xrdb -merge
+fi
 
 # A runtime folder of this run's own, so that the program's single-instance lock meets no other run.
 export XDG_RUNTIME_DIR="$work/runtime"

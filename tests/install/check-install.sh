@@ -35,11 +35,15 @@ grep -q libqt6widgets6 <<<"$depends"
 grep -q qt6-qpa-plugins <<<"$depends"
 echo "package $(basename "$deb"): $(wc -l <<<"$contents") entries, depends on $depends"
 
-# The installed program, from the package's contents, opens its window.
+# The installed program, started as the menu starts it (the Exec line of its desktop entry), opens
+# its window with the title and its icon.
 unpacked="$stage/deb"
 dpkg-deb -x "$deb" "$unpacked"
-"$source/tests/e2e/with-xvfb.sh" 800x600 bash -c '
-    "$1" & pid=$!
-    timeout 20 xdotool search --sync --onlyvisible --name "^Quenbury Tonalyx$" >/dev/null
-    kill $pid' _ "$unpacked/usr/bin/tonalyx"
-echo "installed program opened its window"
+command=$(sed -n 's/^Exec=//p' "$unpacked/usr/share/applications/$id.desktop")
+PATH="$unpacked/usr/bin:$PATH" "$source/tests/e2e/with-xvfb.sh" 800x600 bash -c '
+    $1 & pid=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Quenbury Tonalyx$" | head -n1)
+    icon=$(xprop -id "$window" _NET_WM_ICON | head -c 200)
+    kill $pid
+    case "$icon" in *"Icon (32 x 32)"*) ;; *) echo "the window has no 32 x 32 icon"; exit 1 ;; esac' _ "$command"
+echo "the installed program, started from its desktop entry, opened its window with its icon"
