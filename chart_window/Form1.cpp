@@ -56,19 +56,19 @@ QFont CaptionFont(qreal points) {
     return font;
 }
 
-QRect PixelRect(const ControlSpec& spec) {
-    return {TwipsToPixels(spec.left), TwipsToPixels(spec.top), TwipsToPixels(spec.width),
-            TwipsToPixels(spec.height)};
+QRect PixelRect(const ControlSpec& row) {
+    return {TwipsToPixels(row.left), TwipsToPixels(row.top), TwipsToPixels(row.width),
+            TwipsToPixels(row.height)};
 }
 
-void SetColours(QWidget& widget, const ControlSpec& spec) {
+void SetColours(QWidget& widget, const ControlSpec& row) {
     QPalette palette = widget.palette();
-    const QColor fore = Resolve(spec.fore);
+    const QColor fore = Resolve(row.fore);
     palette.setColor(QPalette::WindowText, fore);
     palette.setColor(QPalette::ButtonText, fore);
     palette.setColor(QPalette::Text, fore);
-    if (spec.back.role != Colour::Role::Transparent) {
-        palette.setColor(QPalette::Window, Resolve(spec.back));
+    if (row.back.role != Colour::Role::Transparent) {
+        palette.setColor(QPalette::Window, Resolve(row.back));
         widget.setAutoFillBackground(true);
     }
     widget.setPalette(palette);
@@ -106,17 +106,17 @@ QWidget* Form1::ClientOf(const ControlId& container) {
     return widget;
 }
 
-QWidget* Form1::CreateControl(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size()));
+QWidget* Form1::CreateControl(const ControlSpec& row, QWidget* parent) {
+    const QString caption = QString::fromUtf8(row.caption.data(), static_cast<qsizetype>(row.caption.size()));
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::PictureBox: {
-        auto* box = new PictureBox(spec.border, parent);
-        box->setBoxGeometry(PixelRect(spec));
-        box->setBackColor(Resolve(spec.back));
-        if (!spec.picture.empty())
+        auto* box = new PictureBox(row.border, parent);
+        box->setBoxGeometry(PixelRect(row));
+        box->setBackColor(Resolve(row.back));
+        if (!row.picture.empty())
             box->setPicture(QStringLiteral(":/") +
-                            QString::fromUtf8(spec.picture.data(), qsizetype(spec.picture.size())));
+                            QString::fromUtf8(row.picture.data(), qsizetype(row.picture.size())));
         widget = box;
         break;
     }
@@ -124,18 +124,18 @@ QWidget* Form1::CreateControl(const ControlSpec& spec, QWidget* parent) {
         auto* label = new QLabel(caption, parent);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        if (spec.border == Border::Single)
+        if (row.border == Border::Single)
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
-        if (spec.font == FontStyle::PatchCaption)
+        if (row.font == FontStyle::PatchCaption)
             label->setFont(CaptionFont(kPatchCaptionPoints));
-        else if (spec.font == FontStyle::GammaReadout)
+        else if (row.font == FontStyle::GammaReadout)
             label->setFont(CaptionFont(kGammaReadoutPoints));
         widget = label;
         break;
     }
     case ControlKind::OptionButton: {
         auto* option = new QRadioButton(caption, parent);
-        option->setChecked(spec.value != 0);
+        option->setChecked(row.value != 0);
         widget = option;
         break;
     }
@@ -144,28 +144,28 @@ QWidget* Form1::CreateControl(const ControlSpec& spec, QWidget* parent) {
         slider->setRange(kSliderMinimum, kSliderMaximum);
         slider->setSingleStep(kSliderSmallChange);
         slider->setPageStep(kSliderLargeChange);
-        slider->setValue(spec.value);
+        slider->setValue(row.value);
         widget = slider;
         break;
     }
     }
-    if (spec.kind != ControlKind::PictureBox) {
-        SetColours(*widget, spec);
-        widget->setGeometry(PixelRect(spec));
+    if (row.kind != ControlKind::PictureBox) {
+        SetColours(*widget, row);
+        widget->setGeometry(PixelRect(row));
     }
-    widget->setObjectName(QString::fromStdString(spec.id.ToString()));
-    widget->setHidden(!spec.visible);
+    widget->setObjectName(QString::fromStdString(row.id.ToString()));
+    widget->setHidden(!row.visible);
     return widget;
 }
 
 void Form1::Build() {
     const auto& table = ControlTable();
     std::vector<std::pair<int, QWidget*>> tabStops;
-    for (const ControlSpec& spec : table) {
-        QWidget* widget = CreateControl(spec, ClientOf(spec.container));
-        controls_.emplace(spec.id.ToString(), widget);
-        if (spec.kind != ControlKind::Label)
-            tabStops.emplace_back(spec.tabIndex, widget);
+    for (const ControlSpec& row : table) {
+        QWidget* widget = CreateControl(row, ClientOf(row.container));
+        controls_.emplace(row.id.ToString(), widget);
+        if (row.kind != ControlKind::Label)
+            tabStops.emplace_back(row.tabIndex, widget);
     }
     // Earlier rows lie above later ones: raise from the last row to the first.
     for (auto row = table.rbegin(); row != table.rend(); ++row)

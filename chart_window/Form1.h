@@ -38,7 +38,7 @@ public:
 
 private:
     void Build();
-    QWidget* CreateControl(const ControlSpec& spec, QWidget* parent);
+    QWidget* CreateControl(const ControlSpec& row, QWidget* parent);
     QWidget* ClientOf(const ControlId& container);
     QWidget* Find(const ControlId& id);
 
