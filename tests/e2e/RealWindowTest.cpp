@@ -67,6 +67,7 @@ const QPoint kPicture5(200, 122);        // view 2's swatch, 140 x 143
 const QPoint kOption2(102 + 8, 406 + 9); // "Ansicht 2"
 const QPoint kOption1(17 + 8, 406 + 9);  // "Ansicht 1"
 const QRect kLabel1(199, 400, 147, 29);  // the gamma readout
+const QRect kLabel2(359, 407, 119, 15);  // the RGB readout
 
 bool LinesAt(const QImage& shot, QPoint origin, int width, int rows) {
     for (int y = 0; y < rows; ++y)
@@ -76,12 +77,13 @@ bool LinesAt(const QImage& shot, QPoint origin, int width, int rows) {
     return true;
 }
 
-// The gamma readout as the program draws it for `level`, drawn here with the same code and fonts.
-QImage ReadoutFor(int level) {
+// A readout ("Label1" or "Label2") as the program draws it for `level`, drawn here with the same code
+// and fonts.
+QImage ReadoutFor(const char* label, int level) {
     Commands::Environment env;
     ChartWindow::Form1 form(env);
     form.findChild<QScrollBar*>("HScroll1")->setValue(level);
-    return form.findChild<QLabel*>("Label1")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return form.findChild<QLabel*>(label)->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -147,7 +149,8 @@ private slots:
             QCOMPARE(shot.pixelColor(origin + QPoint(34 * i + 32, 14)), Gray(levels[i]));
         for (QPoint black : {QPoint(5, 200), QPoint(540, 200), QPoint(272, 350)})
             QCOMPARE(shot.pixelColor(origin + black), QColor(Qt::black));
-        QCOMPARE(shot.copy(QRect(origin + kLabel1.topLeft(), kLabel1.size())), ReadoutFor(192));
+        QCOMPARE(shot.copy(kLabel1.translated(origin)), ReadoutFor("Label1", 192));
+        QCOMPARE(shot.copy(kLabel2.translated(origin)), ReadoutFor("Label2", 192));
     }
 
     void oneCopyOnly() {
@@ -172,8 +175,10 @@ private slots:
         Xdotool({"windowactivate", "--sync", window});
         Xdotool({"key", "--window", window, "Tab", "Right"});
         QTRY_COMPARE(Screenshot().pixelColor(origin + kPicture2 + QPoint(100, 100)), Gray(193));
-        const QImage readout = ReadoutFor(193);
-        QTRY_COMPARE(Screenshot().copy(QRect(origin + kLabel1.topLeft(), kLabel1.size())), readout);
+        // "Gamma :  2.48" and "RGB(193, 193, 193)", read back as drawn.
+        const QImage gamma = ReadoutFor("Label1", 193), rgb = ReadoutFor("Label2", 193);
+        QTRY_COMPARE(Screenshot().copy(kLabel1.translated(origin)), gamma);
+        QCOMPARE(Screenshot().copy(kLabel2.translated(origin)), rgb);
     }
 
     void dragFollowsBeforeRelease() {
@@ -215,6 +220,12 @@ private slots:
         for (int i = 0; i < 16; ++i)
             QCOMPARE(shot.pixelColor(device({34 * i + 32, 14}, {1, 1}).topLeft()), Gray(levels[i]));
         QCOMPARE(shot.pixelColor(device(kPicture2 + QPoint(100, 100), {1, 1}).topLeft()), Gray(192));
+
+        // View 2: its line field left of the swatch, as far as the view shows it.
+        Click(device(kOption2, {1, 1}).topLeft());
+        QTRY_COMPARE(Screenshot().pixelColor(device(kPicture5 + QPoint(70, 70), {1, 1}).topLeft()), Gray(192));
+        const QRect view2 = device(kPicture4, {86, 293});
+        QVERIFY(LinesAt(Screenshot(), view2.topLeft(), view2.width(), view2.height()));
     }
 
     void viewsSwitchByClicks() {
