@@ -57,8 +57,11 @@ stop_all
 # Other users: where we are root, copies under two other uids.
 if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
     as_uid() { local uid=$1; shift; setpriv --reuid="$uid" --regid="$uid" --clear-groups env -u XDG_RUNTIME_DIR HOME=/ "$@"; }
+    # A copy of the program that other users can reach: the build may sit in a private home folder.
     chmod 0755 "$work"
-    as_uid 65534 "$program" >/dev/null 2>&1 &
+    mkdir -m 0755 "$work/shared" && cp "$program" "$work/shared/tonalyx"
+    shared="$work/shared/tonalyx"
+    as_uid 65534 "$shared" >/dev/null 2>&1 &
     wait_windows 1
     "$program" >/dev/null 2>&1 &
     check "another user's copy does not block ours" wait_windows 2
@@ -71,7 +74,7 @@ if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
         exec flock /tmp/quenbury-tonalyx-65533/quenbury-tonalyx.lock sleep 60' &
     attacker=$!
     for _ in $(seq 100); do [ -e /tmp/quenbury-tonalyx-65533/quenbury-tonalyx.lock ] && break; sleep 0.05; done
-    as_uid 65533 "$program" >/dev/null 2>&1 &
+    as_uid 65533 "$shared" >/dev/null 2>&1 &
     check "another user cannot block our start on purpose" wait_windows 1
     kill -KILL -- "-$attacker" 2>/dev/null
     stop_all
