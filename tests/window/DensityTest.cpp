@@ -47,9 +47,12 @@ private slots:
         WindowFixture w;
         QCOMPARE(w.form->size(), QSize(544, 432)); // logical size, whatever the density
         QCOMPARE(w.form->minimumSize(), w.form->maximumSize());
-        for (QLabel* label : w.form->findChildren<QLabel*>())
+        w.Control<QLabel>("Label2")->setText("RGB(237, 237, 237)"); // the widest readout
+        for (QLabel* label : w.form->findChildren<QLabel*>()) {
             QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
                      qPrintable(label->objectName()));
+            QVERIFY2(label->fontMetrics().height() <= label->height(), qPrintable(label->objectName()));
+        }
         for (const char* name : {"Option1(0)", "Option1(1)"})
             QVERIFY2(w.Control(name)->sizeHint().width() <= w.Control(name)->width(), name);
     }

@@ -97,31 +97,6 @@ private slots:
         QCOMPARE(QFontInfo(w.Control("Label2")->font()).family(), QString("Liberation Sans"));
     }
 
-    void captionsFit() {
-        WindowFixture w;
-        for (QLabel* label : w.form->findChildren<QLabel*>()) {
-            const int width = label->fontMetrics().horizontalAdvance(label->text());
-            QVERIFY2(width <= label->contentsRect().width(), qPrintable(label->objectName()));
-            QVERIFY2(label->fontMetrics().height() <= label->height(), qPrintable(label->objectName()));
-        }
-        w.Control<QLabel>("Label2")->setText("RGB(237, 237, 237)");
-        QLabel* rgb = w.Control<QLabel>("Label2");
-        QVERIFY(rgb->fontMetrics().horizontalAdvance(rgb->text()) <= rgb->contentsRect().width());
-        for (const char* name : {"Option1(0)", "Option1(1)"}) {
-            QWidget* option = w.Control(name);
-            QVERIFY2(option->sizeHint().width() <= option->width(), name);
-        }
-    }
-
-    void lineFieldRows() {
-        WindowFixture w;
-        const QImage image = w.Grab();
-        const QPoint origin = w.Box("Picture1")->mapTo(w.form.get(), QPoint(0, 0));
-        for (int y = 0; y < 267; ++y)
-            for (int x = 0; x < 227; ++x)
-                QCOMPARE(image.pixelColor(origin + QPoint(x, y)), y % 2 == 0 ? QColor(Qt::white) : QColor(Qt::black));
-    }
-
     void blackBackground() {
         WindowFixture w;
         const QImage image = w.Grab();
