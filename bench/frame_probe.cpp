@@ -11,10 +11,10 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
+#include <signal.h>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
-#include <signal.h>
 
 extern char** environ;
 
@@ -52,14 +52,14 @@ int main(int argc, char* argv[]) {
     int result = 1;
     while (std::chrono::steady_clock::now() - start < timeout) {
         std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)> image(
-            xcb_get_image_reply(c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, x, y, 1, 1, ~0u),
-                                nullptr),
+            xcb_get_image_reply(c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, x, y, 1, 1, ~0u), nullptr),
             &std::free);
         if (image && xcb_get_image_data_length(image.get()) >= 4) {
             uint32_t pixel = 0;
             std::memcpy(&pixel, xcb_get_image_data(image.get()), 4);
             if ((pixel & 0xFFFFFF) == wanted) {
-                const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
+                const auto elapsed =
+                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
                 std::printf("%.1f %ld\n", elapsed.count(), PeakKilobytes(pid));
                 result = 0;
                 break;

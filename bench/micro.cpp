@@ -17,7 +17,7 @@ namespace {
 
 // A kernel that knows no path, so that the long name takes the casing fallback.
 class NoPaths final : public Commands::Kernel32 {
-public:
+  public:
     Commands::Result<std::uint32_t> GetWindowsDirectoryA(char*, std::uint32_t) override { return 0u; }
     Commands::Result<std::uint32_t> GetSystemDirectoryA(char*, std::uint32_t) override { return 0u; }
     Commands::Result<std::uint32_t> GetTempPathA(std::uint32_t, char*) override { return 0u; }

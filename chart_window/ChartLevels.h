@@ -10,8 +10,8 @@ namespace ChartWindow {
 
 inline constexpr int kPatchCount = 16;
 
-inline constexpr std::array<std::uint8_t, kPatchCount> kPatchLevels = {
-    128, 143, 156, 165, 174, 181, 186, 191, 195, 199, 203, 206, 208, 211, 213, 215};
+inline constexpr std::array<std::uint8_t, kPatchCount> kPatchLevels = {128, 143, 156, 165, 174, 181, 186, 191,
+                                                                       195, 199, 203, 206, 208, 211, 213, 215};
 
 // The slider's starting level, which the swatches show from the start.
 inline constexpr int kStartLevel = 192;

@@ -22,6 +22,8 @@ constexpr const char* kPatchCaptions[kPatchCount] = {"1.0", "1.2", "1.4", "1.6",
 constexpr int kPatchPitch = 510;
 constexpr int kPatchWidth = 518;
 
+// One row a control, laid out as the table it is.
+// clang-format off
 std::vector<ControlSpec> BuildTable() {
     const ControlId form = kForm;
     const ControlId view1{"picView", 0}, view2{"picView", 1}, panel{"Picture3"};
@@ -74,6 +76,7 @@ std::vector<ControlSpec> BuildTable() {
     table.insert(table.end(), panelControls.begin(), panelControls.end());
     return table;
 }
+// clang-format on
 
 } // namespace
 

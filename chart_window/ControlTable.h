@@ -65,10 +65,10 @@ struct ControlSpec {
     Colour fore;
     Border border = Border::None;
     bool visible = true;
-    std::string_view caption;  // UTF-8
+    std::string_view caption; // UTF-8
     FontStyle font = FontStyle::WindowDefault;
-    std::string_view picture;  // resource name of an image drawn unscaled at the top-left corner
-    int value = 0;             // an option button: 1 when selected; the scroll bar: its level
+    std::string_view picture; // resource name of an image drawn unscaled at the top-left corner
+    int value = 0;            // an option button: 1 when selected; the scroll bar: its level
 };
 
 // The controls in stacking order within each container, topmost first.

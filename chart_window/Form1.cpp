@@ -9,8 +9,8 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QPixmap>
 #include <QLabel>
+#include <QPixmap>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -57,8 +57,7 @@ QFont CaptionFont(qreal points) {
 }
 
 QRect PixelRect(const ControlSpec& row) {
-    return {TwipsToPixels(row.left), TwipsToPixels(row.top), TwipsToPixels(row.width),
-            TwipsToPixels(row.height)};
+    return {TwipsToPixels(row.left), TwipsToPixels(row.top), TwipsToPixels(row.width), TwipsToPixels(row.height)};
 }
 
 void SetColours(QWidget& widget, const ControlSpec& row) {

@@ -24,7 +24,7 @@ class PictureBox;
 
 class Form1 final : public QWidget {
     Q_OBJECT
-public:
+  public:
     using GammaFunction = std::function<Commands::Result<Commands::Text>(std::int16_t)>;
 
     // `gamma` computes the gamma readout; tests hand in one that fails.
@@ -36,7 +36,7 @@ public:
     // The gamma text of a gray level.
     Commands::Result<Commands::Text> GetGammaValue(std::int16_t iCol) const { return gamma_(iCol); }
 
-private:
+  private:
     void Build();
     QWidget* CreateControl(const ControlSpec& row, QWidget* parent);
     QWidget* ClientOf(const ControlId& container);

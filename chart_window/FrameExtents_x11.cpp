@@ -77,8 +77,8 @@ Request Ask(QWidget& window) {
     const auto id = static_cast<xcb_window_t>(window.winId()); // creates the native window, still unmapped
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
 
-    const auto [check, supportedAtom, request, extents] = Atoms<4>(
-        c, {"_NET_SUPPORTING_WM_CHECK", "_NET_SUPPORTED", "_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS"});
+    const auto [check, supportedAtom, request, extents] =
+        Atoms<4>(c, {"_NET_SUPPORTING_WM_CHECK", "_NET_SUPPORTED", "_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS"});
     if (Cardinals(c, root, check, XCB_ATOM_WINDOW).empty())
         return {}; // no window manager: nothing will frame the window
 

@@ -8,7 +8,7 @@ namespace {
 
 // Some styles jump the thumb to a click in the track; a level chooser steps instead.
 class TrackClickSteps final : public QProxyStyle {
-public:
+  public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
         if (hint == SH_ScrollBar_LeftClickAbsolutePosition)

@@ -9,10 +9,10 @@ namespace ChartWindow {
 
 class GraySlider final : public QScrollBar {
     Q_OBJECT
-public:
+  public:
     explicit GraySlider(QWidget* parent = nullptr);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 

@@ -13,7 +13,7 @@ namespace ChartWindow {
 
 class PictureBox final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PictureBox(Border border, QWidget* parent = nullptr);
 
     void setBackColor(const QColor& colour);
@@ -25,11 +25,11 @@ public:
     void setBoxGeometry(const QRect& geometry);
     int borderWidth() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void placeClientArea();
 
     Border border_;

@@ -12,7 +12,7 @@ namespace ChartWindow {
 class Form1;
 
 class QtToolkit final : public Commands::WindowToolkit {
-public:
+  public:
     // `argv0` names the program to Qt; no argument is ever handed to Qt to act on.
     QtToolkit(char* argv0, const Commands::Environment& environment);
     ~QtToolkit() override;
@@ -23,7 +23,7 @@ public:
     // Runs the event loop until the window is closed; the process's exit status.
     int Exec();
 
-private:
+  private:
     int argc_ = 1;
     char* argv_[2];
     const Commands::Environment& environment_;

@@ -16,11 +16,11 @@ float ToTwips(int pixels) { return static_cast<float>(pixels * kTwipsPerPixel); 
 int ToPixels(float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 
 class PrimaryScreen final : public Commands::Screen {
-public:
+  public:
     float Width() const override { return ToTwips(Geometry().width()); }
     float Height() const override { return ToTwips(Geometry().height()); }
 
-private:
+  private:
     static QRect Geometry() {
         const QScreen* screen = QGuiApplication::primaryScreen();
         return screen ? screen->geometry() : QRect();
@@ -30,7 +30,7 @@ private:
 // The window's outer frame: its client area plus the frame the window manager adds. The client area is
 // placed so that the frame's top-left corner lands where the centring rule puts it.
 class OuterFrame final : public Commands::FormGeometry {
-public:
+  public:
     OuterFrame(QWidget& window, QMargins frame)
         : window_(window), frame_(frame), left_(ToTwips(window.frameGeometry().x())),
           top_(ToTwips(window.frameGeometry().y())) {}
@@ -48,7 +48,7 @@ public:
         PlaceClientArea();
     }
 
-private:
+  private:
     void PlaceClientArea() {
         const QPoint client(ToPixels(left_) + frame_.left(), ToPixels(top_) + frame_.top());
         window_.setGeometry(QRect(client, window_.size()));

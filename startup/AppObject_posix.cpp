@@ -20,7 +20,7 @@ Result<std::string> ExecutablePath() {
 }
 
 class PosixAppObject final : public AppObject {
-public:
+  public:
     Result<bool> PrevInstance() override { return TakeSingleInstanceLock(); }
 
     Result<Text> Path() override {

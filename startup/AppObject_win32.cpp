@@ -19,7 +19,7 @@ Result<Text> ModulePath() {
 }
 
 class Win32AppObject final : public AppObject {
-public:
+  public:
     Result<bool> PrevInstance() override { return TakeSingleInstanceLock(); }
 
     Result<Text> Path() override {

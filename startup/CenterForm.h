@@ -8,7 +8,7 @@ namespace Commands {
 
 // The screen, in twips (1/1440 inch), including any task bar.
 class Screen {
-public:
+  public:
     virtual ~Screen() = default;
     virtual float Width() const = 0;
     virtual float Height() const = 0;
@@ -16,7 +16,7 @@ public:
 
 // A window's outer frame, title bar and border included, in twips.
 class FormGeometry {
-public:
+  public:
     virtual ~FormGeometry() = default;
     virtual float Left() const = 0;
     virtual float Top() const = 0;

@@ -24,7 +24,7 @@ std::uint32_t Answer(std::string_view text, char* buffer, std::uint32_t size) {
 }
 
 class PosixKernel32 final : public Kernel32 {
-public:
+  public:
     Result<std::uint32_t> GetWindowsDirectoryA(char* buffer, std::uint32_t size) override {
         return Answer("/etc", buffer, size);
     }

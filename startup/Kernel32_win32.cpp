@@ -13,7 +13,7 @@ using TempPathFunction = DWORD(WINAPI*)(DWORD, LPSTR);
 using LongPathFunction = DWORD(WINAPI*)(LPCSTR, LPSTR, DWORD);
 
 template <class Function> class Bound {
-public:
+  public:
     explicit Bound(const char* name) : name_(name) {}
 
     Function Get() {
@@ -25,7 +25,7 @@ public:
         return address_;
     }
 
-private:
+  private:
     const char* name_;
     bool looked_up_ = false;
     Function address_ = nullptr;
@@ -41,7 +41,7 @@ Result<std::uint32_t> Call(Bound<Function>& service, Arguments... arguments) {
 }
 
 class Win32Kernel32 final : public Kernel32 {
-public:
+  public:
     Result<std::uint32_t> GetWindowsDirectoryA(char* buffer, std::uint32_t size) override {
         return Call(windowsDirectory_, buffer, size);
     }
@@ -57,7 +57,7 @@ public:
     std::string ToNarrow(const Text& text) override { return Commands::ToNarrow(text); }
     Text FromNarrow(std::string_view narrow) override { return Commands::FromNarrow(narrow); }
 
-private:
+  private:
     Bound<DirectoryFunction> windowsDirectory_{"GetWindowsDirectoryA"};
     Bound<DirectoryFunction> systemDirectory_{"GetSystemDirectoryA"};
     Bound<TempPathFunction> tempPath_{"GetTempPathA"};

@@ -13,7 +13,7 @@ namespace Commands {
 
 // The application object.
 class AppObject {
-public:
+  public:
     virtual ~AppObject() = default;
     // True when another copy of this program is already running for this user.
     virtual Result<bool> PrevInstance() = 0;
@@ -25,7 +25,7 @@ public:
 
 // The process we run in.
 class Process {
-public:
+  public:
     virtual ~Process() = default;
     // The arguments as one unparsed text; the empty text when there are none.
     virtual Result<Text> CommandLine() = 0;
@@ -36,7 +36,7 @@ public:
 // The four kernel services, called through their narrow-character forms. Each answers with the count
 // it returns, or fails when the service cannot be bound on this system.
 class Kernel32 {
-public:
+  public:
     // Every buffer handed to these services holds this many characters.
     static constexpr std::uint32_t kBufferCapacity = 260;
 
@@ -53,7 +53,7 @@ public:
 
 // The windowing toolkit, as far as start-up uses it.
 class WindowToolkit {
-public:
+  public:
     virtual ~WindowToolkit() = default;
     // Creates the main window if needed, runs its load handler, makes it visible and returns without
     // waiting for the user.

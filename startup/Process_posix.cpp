@@ -9,7 +9,7 @@ namespace Commands {
 namespace {
 
 class PosixProcess final : public Process {
-public:
+  public:
     PosixProcess(int argc, char** argv) {
         for (int i = 1; i < argc; ++i) {
             if (i > 1)
@@ -22,7 +22,7 @@ public:
 
     [[noreturn]] void End() override { std::_Exit(0); }
 
-private:
+  private:
     std::string arguments_;
 };
 

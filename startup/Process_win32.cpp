@@ -27,10 +27,8 @@ Text ArgumentsOf(std::u16string_view commandLine) {
 namespace {
 
 class Win32Process final : public Process {
-public:
-    Result<Text> CommandLine() override {
-        return ArgumentsOf(reinterpret_cast<const char16_t*>(GetCommandLineW()));
-    }
+  public:
+    Result<Text> CommandLine() override { return ArgumentsOf(reinterpret_cast<const char16_t*>(GetCommandLineW())); }
     [[noreturn]] void End() override { ExitProcess(0); }
 };
 

@@ -55,26 +55,25 @@ TEST(Environment, FailuresLeaveTheirFieldAndTheRestGoesOn) {
     };
     const Case cases[] = {
         {"Windows directory service fails",
-         [](Machine& m) { m.kernel.windows = {"", 0u}; },
+         [](Machine& m) {
+             m.kernel.windows = {"", 0u};
+         },
          [](const Environment& e) {
              EXPECT_EQ(e.WinDir, u"\\");
              EXPECT_EQ(e.WinIniFile, u"\\Win.ini");
          }},
-        {"Windows directory function missing",
-         [](Machine& m) { m.kernel.windows.missing = true; },
+        {"Windows directory function missing", [](Machine& m) { m.kernel.windows.missing = true; },
          [](const Environment& e) {
              EXPECT_EQ(e.WinDir, u"");
              EXPECT_EQ(e.WinIniFile, u"Win.ini");
              EXPECT_EQ(e.SysDir, u"C:\\WINDOWS\\system32\\");
          }},
-        {"system directory missing",
-         [](Machine& m) { m.kernel.system.missing = true; },
+        {"system directory missing", [](Machine& m) { m.kernel.system.missing = true; },
          [](const Environment& e) {
              EXPECT_EQ(e.SysDir, u"");
              EXPECT_EQ(e.TempDir, u"C:\\TEMP\\");
          }},
-        {"program folder unknown",
-         [](Machine& m) { m.app.path = Fail(ErrorCode::InvalidArgument); },
+        {"program folder unknown", [](Machine& m) { m.app.path = Fail(ErrorCode::InvalidArgument); },
          [](const Environment& e) {
              EXPECT_EQ(e.AppPath, u"\\");
              EXPECT_EQ(e.AppExeName, u"Viewer");
@@ -86,8 +85,7 @@ TEST(Environment, FailuresLeaveTheirFieldAndTheRestGoesOn) {
              EXPECT_EQ(e.IniFile, u"");
              EXPECT_EQ(e.AppTitle, u"Quenbury Tonalyx");
          }},
-        {"long form of two characters",
-         [](Machine& m) { m.kernel.longForms["C:\\Tools\\Viewer.exe"] = "C:"; },
+        {"long form of two characters", [](Machine& m) { m.kernel.longForms["C:\\Tools\\Viewer.exe"] = "C:"; },
          [](const Environment& e) { EXPECT_EQ(e.IniFile, u""); }},
         {"long form of exactly three characters",
          [](Machine& m) { m.kernel.longForms["C:\\Tools\\Viewer.exe"] = "exe"; },

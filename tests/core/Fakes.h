@@ -40,7 +40,7 @@ inline Result<std::uint32_t> Answer(const DirectoryAnswer& answer, char* buffer,
 }
 
 class Kernel32 final : public Commands::Kernel32 {
-public:
+  public:
     DirectoryAnswer windows{"C:\\WINDOWS"};
     DirectoryAnswer system{"C:\\WINDOWS\\system32"};
     DirectoryAnswer temp{"C:\\TEMP\\"};
@@ -88,7 +88,7 @@ public:
 
     std::string lastLongPathQuery;
 
-private:
+  private:
     void Note(const char* call) {
         if (log)
             log->push_back(call);
@@ -96,7 +96,7 @@ private:
 };
 
 class AppObject final : public Commands::AppObject {
-public:
+  public:
     Result<bool> prevInstance = false;
     Result<Text> path = Text(u"C:\\Tools");
     Result<Text> exeName = Text(u"Viewer");
@@ -106,7 +106,7 @@ public:
     Result<Text> Path() override { return Note("Path"), path; }
     Result<Text> EXEName() override { return Note("EXEName"), exeName; }
 
-private:
+  private:
     void Note(const char* call) {
         if (log)
             log->push_back(call);
@@ -114,7 +114,7 @@ private:
 };
 
 class Process final : public Commands::Process {
-public:
+  public:
     Result<Text> commandLine = Text();
     bool ended = false;
     Log* log = nullptr;
@@ -133,7 +133,7 @@ public:
 
 // Keeps what the record held at the moment the window was shown.
 class Toolkit final : public Commands::WindowToolkit {
-public:
+  public:
     explicit Toolkit(const Commands::Environment& env) : env_(env) {}
     Result<void> answer{};
     std::optional<Commands::Environment> shownWith;
@@ -146,7 +146,7 @@ public:
         return answer;
     }
 
-private:
+  private:
     const Commands::Environment& env_;
 };
 

@@ -27,9 +27,9 @@ TEST(Main, StepsInTheirOrder) {
     Start s;
     s.process.commandLine = Text(u"--help chart.png");
     s.Run();
-    const Fakes::Log expected = {"PrevInstance",        "Path",          "EXEName",
-                                 "GetWindowsDirectoryA", "GetSystemDirectoryA", "GetTempPathA",
-                                 "GetLongPathNameA",    "CommandLine",   "ShowMainWindow"};
+    const Fakes::Log expected = {"PrevInstance",        "Path",         "EXEName",          "GetWindowsDirectoryA",
+                                 "GetSystemDirectoryA", "GetTempPathA", "GetLongPathNameA", "CommandLine",
+                                 "ShowMainWindow"};
     EXPECT_EQ(s.log, expected);
     // The record is complete, title and arguments included, before the window exists.
     ASSERT_TRUE(s.toolkit.shownWith);

@@ -25,9 +25,9 @@ const DirectoryCase kDirectoryCases[] = {
     {"a trailing backslash stays single", {"C:\\TEMP\\"}, Text(u"C:\\TEMP\\")},
     {"a root stays as it is", {"C:\\"}, Text(u"C:\\")},
     {"a failing service gives one backslash", {"", 0u}, Text(u"\\")},
-    {"the longest name that fits", {std::string(kCapacity - 2, 'a') + "\\"},
-     Text(kCapacity - 2, u'a') + u"\\"},
-    {"a name that needs the whole buffer does not fit", {std::string(kCapacity, 'a')},
+    {"the longest name that fits", {std::string(kCapacity - 2, 'a') + "\\"}, Text(kCapacity - 2, u'a') + u"\\"},
+    {"a name that needs the whole buffer does not fit",
+     {std::string(kCapacity, 'a')},
      Fail(ErrorCode::InvalidArgument)},
     {"a missing function fails the call", {"", std::nullopt, true}, Fail(ErrorCode::FunctionNotFound)},
 };

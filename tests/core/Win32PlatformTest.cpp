@@ -142,7 +142,8 @@ TEST(Win32Platform, SecondProcessSeesTheFlag) {
     wchar_t self[MAX_PATH];
     const std::wstring path(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
     std::wstring command = path.substr(0, path.rfind(L'\\') + 1) + L"" INSTANCE_PROBE;
-    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+    ASSERT_TRUE(
+        CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
     WaitForSingleObject(process.hProcess, 30000);
     DWORD code = 99;
     GetExitCodeProcess(process.hProcess, &code);
@@ -179,7 +180,8 @@ TEST(Win32Platform, VersionRecord) {
     EXPECT_EQ(static_cast<WORD*>(value)[0], 0x0407); // German (Germany)
     EXPECT_EQ(static_cast<WORD*>(value)[1], 0x04B0); // Unicode
 
-    for (const wchar_t* field : {L"\\StringFileInfo\\040704B0\\FileVersion", L"\\StringFileInfo\\040704B0\\ProductVersion"}) {
+    for (const wchar_t* field :
+         {L"\\StringFileInfo\\040704B0\\FileVersion", L"\\StringFileInfo\\040704B0\\ProductVersion"}) {
         ASSERT_TRUE(VerQueryValueW(data.data(), field, &value, &length));
         EXPECT_EQ(std::wstring(static_cast<wchar_t*>(value)), L"1.00.0002");
     }

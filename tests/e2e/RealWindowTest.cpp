@@ -88,11 +88,11 @@ QImage ReadoutFor(const char* label, int level) {
 
 } // namespace
 
-#define START(...)                                                                                           \
-    do {                                                                                                     \
-        Start(__VA_ARGS__);                                                                                  \
-        if (QTest::currentTestFailed())                                                                      \
-            return;                                                                                          \
+#define START(...)                                                                                                     \
+    do {                                                                                                               \
+        Start(__VA_ARGS__);                                                                                            \
+        if (QTest::currentTestFailed())                                                                                \
+            return;                                                                                                    \
     } while (false)
 
 class RealWindowTest : public QObject {
@@ -107,17 +107,14 @@ class RealWindowTest : public QObject {
         // Generous: a loaded machine, or a sanitizer build, starts slowly.
         QTRY_VERIFY_WITH_TIMEOUT((window = Windows().value(0), !window.isEmpty()), 30000);
         const qreal ratio = qEnvironmentVariable("TONALYX_E2E_SCALE", "1").toDouble();
-        QTRY_VERIFY_WITH_TIMEOUT(
-            Screenshot().pixelColor(Place(window).client.topLeft() + QPoint(qRound(20 * ratio), qRound(14 * ratio))) ==
-                Gray(128),
-            15000);
+        QTRY_VERIFY_WITH_TIMEOUT(Screenshot().pixelColor(Place(window).client.topLeft() +
+                                                         QPoint(qRound(20 * ratio), qRound(14 * ratio))) == Gray(128),
+                                 15000);
     }
     QPoint On(const QString& window, QPoint inWindow) { return Place(window).client.topLeft() + inWindow; }
-    void Click(QPoint at) {
-        Xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
-    }
+    void Click(QPoint at) { Xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"}); }
 
-private slots:
+  private slots:
     void cleanup() {
         program.kill();
         program.waitForFinished();
@@ -140,7 +137,8 @@ private slots:
     void firstLook() {
         START({"--help", "chart.png"}); // arguments change nothing
         const QPoint origin = Place(window).client.topLeft();
-        QCOMPARE(Run("xprop", {"-id", window, "_NET_WM_NAME"}).trimmed(), "_NET_WM_NAME(UTF8_STRING) = \"" + kTitle + "\"");
+        QCOMPARE(Run("xprop", {"-id", window, "_NET_WM_NAME"}).trimmed(),
+                 "_NET_WM_NAME(UTF8_STRING) = \"" + kTitle + "\"");
         const QImage shot = Screenshot();
         QVERIFY(LinesAt(shot, origin + kPicture1, 227, 267));
         QCOMPARE(shot.pixelColor(origin + kPicture2 + QPoint(100, 100)), Gray(192));
@@ -211,7 +209,8 @@ private slots:
         auto device = [&](QPoint logical, QSize size) {
             return QRect(QPoint(qRound(logical.x() * ratio), qRound(logical.y() * ratio)) + origin,
                          QPoint(qRound((logical.x() + size.width()) * ratio) - 1,
-                                qRound((logical.y() + size.height()) * ratio) - 1) + origin);
+                                qRound((logical.y() + size.height()) * ratio) - 1) +
+                             origin);
         };
         const QImage shot = Screenshot();
         const QRect field = device(kPicture1, {227, 267});

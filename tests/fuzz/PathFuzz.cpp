@@ -2,8 +2,8 @@
 // and name, with a kernel that finds it, finds a longer form, finds one too long for the buffer, or lacks
 // the long-path service. The record must always come out well formed.
 
-#include "Commands.h"
 #include "../core/Fakes.h"
+#include "Commands.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -38,10 +38,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     app.exeName = text.substr(std::min(split, text.size()));
     const std::string narrow = kernel.ToNarrow(text);
     switch (mode % 4) {
-    case 0: kernel.longForms[narrow] = narrow; break;
-    case 1: kernel.longForms[narrow] = narrow + "\\" + narrow; break;
-    case 2: kernel.longForms[narrow] = std::string(300 + narrow.size(), 'L'); break;
-    case 3: kernel.longPathMissing = true; break;
+    case 0:
+        kernel.longForms[narrow] = narrow;
+        break;
+    case 1:
+        kernel.longForms[narrow] = narrow + "\\" + narrow;
+        break;
+    case 2:
+        kernel.longForms[narrow] = std::string(300 + narrow.size(), 'L');
+        break;
+    case 3:
+        kernel.longPathMissing = true;
+        break;
     }
     if (mode & 4)
         kernel.windows = {narrow};
@@ -50,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const Text longName = GetLongName(kernel, text);
     if (mode % 4 == 3)
-        Require(longName.size() == text.size()); // casing keeps every character in its place
+        Require(longName.size() == text.size());         // casing keeps every character in its place
     if (mode % 4 == 2 && text.find(u'\0') == Text::npos) // a NUL ends the path the service sees
         Require(longName.empty());
 

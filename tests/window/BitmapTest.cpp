@@ -8,7 +8,7 @@
 class BitmapTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void wellFormed() {
         // 10 x 3: row 0 white, row 1 black, row 2 black then white; rows padded to two bytes.
         const QByteArray data = QByteArray("P4\n# a comment\n10 3\n") + QByteArray::fromHex("0000ffc0f000");
@@ -37,8 +37,8 @@ private slots:
     }
 
     void committedFields() {
-        for (const auto& [file, size] : {std::pair{":/lines-227x267.pbm", QSize(227, 267)},
-                                         std::pair{":/lines-350x350.pbm", QSize(350, 350)}}) {
+        for (const auto& [file, size] :
+             {std::pair{":/lines-227x267.pbm", QSize(227, 267)}, std::pair{":/lines-350x350.pbm", QSize(350, 350)}}) {
             QFile resource(file);
             QVERIFY(resource.open(QIODevice::ReadOnly));
             const QImage image = ChartWindow::ReadBitmap(resource.readAll());

@@ -8,7 +8,7 @@
 class ChartTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void loadedChart() {
         WindowFixture w;
         QCOMPARE(w.form->windowTitle(), QString("Quenbury Tonalyx"));

@@ -19,9 +19,7 @@ QRect DeviceRect(const WindowFixture& w, QWidget* control, qreal ratio) {
                  QPoint(qRound(logical.right() * ratio) - 1, qRound(logical.bottom() * ratio) - 1));
 }
 
-QImage DeviceGrab(const WindowFixture& w) {
-    return w.form->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
+QImage DeviceGrab(const WindowFixture& w) { return w.form->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 // Every device row of the area is one colour, the rows alternate, and the first is white.
 QString CheckLines(const QImage& image, QRect area) {
@@ -30,7 +28,10 @@ QString CheckLines(const QImage& image, QRect area) {
         for (int x = area.left(); x <= area.right(); ++x)
             if (image.pixelColor(x, y) != expected)
                 return QString("device pixel (%1, %2) is %3, row %4 of the field")
-                    .arg(x).arg(y).arg(image.pixelColor(x, y).name()).arg(y - area.top());
+                    .arg(x)
+                    .arg(y)
+                    .arg(image.pixelColor(x, y).name())
+                    .arg(y - area.top());
     }
     return {};
 }
@@ -40,7 +41,7 @@ QString CheckLines(const QImage& image, QRect area) {
 class DensityTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { qInfo("device pixel ratio %g", WindowFixture().form->devicePixelRatioF()); }
 
     void layoutScalesAsAWhole() {

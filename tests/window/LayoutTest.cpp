@@ -9,7 +9,7 @@
 class LayoutTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void windowIsFixed() {
         WindowFixture w;
         QCOMPARE(w.form->size(), QSize(544, 432));

@@ -34,7 +34,7 @@ void ExpectDisplays(const WindowFixture& w, int level, const QString& gamma) {
 class SliderTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void keys_data() {
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("key");
