@@ -5,13 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-11}
-scripts/install-deps.sh test >/dev/null
-missing=()
-for p in libbenchmark-dev; do dpkg-query -W -f='${Status}' $p 2>/dev/null | grep -q 'ok installed' || missing+=($p); done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing missing packages: ${missing[*]}"
-    if [ "$(id -u)" -eq 0 ]; then apt-get install -y -qq "${missing[@]}" >/dev/null; else sudo apt-get install -y -qq "${missing[@]}" >/dev/null; fi
-fi
+scripts/install-deps.sh bench
 
 echo "Building in build/bench (Release)"
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTONALYX_BENCH=ON >/dev/null

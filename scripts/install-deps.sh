@@ -2,6 +2,7 @@
 # Installs the Debian packages that are missing, and says which. Used by run.sh and test.sh.
 #   install-deps.sh run    what building and starting the program needs
 #   install-deps.sh test   that, plus what the tests need
+#   install-deps.sh bench  that, plus what the benchmarks need
 set -euo pipefail
 
 run_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation2)
@@ -9,8 +10,13 @@ test_packages=(libgtest-dev xvfb xdotool openbox x11-utils x11-xserver-utils loc
                desktop-file-utils appstream dpkg-dev file clang-16 libclang-rt-16-dev
                g++-mingw-w64-x86-64 wine wine64)
 
+bench_packages=(libbenchmark-dev)
+
 packages=("${run_packages[@]}")
-[ "${1:-run}" = test ] && packages+=("${test_packages[@]}")
+case "${1:-run}" in
+    test) packages+=("${test_packages[@]}") ;;
+    bench) packages+=("${test_packages[@]}" "${bench_packages[@]}") ;;
+esac
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
@@ -27,7 +33,7 @@ else
 fi
 
 # The tests check the gamma text under a locale that writes a decimal comma.
-if [ "${1:-run}" = test ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+if [ "${1:-run}" != run ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
     echo "Generating the locale de_DE.UTF-8 for the tests"
     as_root sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
     as_root locale-gen >/dev/null

@@ -66,6 +66,8 @@ const QPoint kPicture4(114, 49);         // view 2's line field, 293 rows visibl
 const QPoint kPicture5(200, 122);        // view 2's swatch, 140 x 143
 const QPoint kOption2(102 + 8, 406 + 9); // "Ansicht 2"
 const QPoint kOption1(17 + 8, 406 + 9);  // "Ansicht 1"
+// The sixteen patch grays, left to right, as the chart calibrates them.
+const int kPatchLevels[] = {128, 143, 156, 165, 174, 181, 186, 191, 195, 199, 203, 206, 208, 211, 213, 215};
 const QRect kLabel1(199, 400, 147, 29);  // the gamma readout
 const QRect kLabel2(359, 407, 119, 15);  // the RGB readout
 
@@ -142,9 +144,8 @@ class RealWindowTest : public QObject {
         const QImage shot = Screenshot();
         QVERIFY(LinesAt(shot, origin + kPicture1, 227, 267));
         QCOMPARE(shot.pixelColor(origin + kPicture2 + QPoint(100, 100)), Gray(192));
-        const int levels[] = {128, 143, 156, 165, 174, 181, 186, 191, 195, 199, 203, 206, 208, 211, 213, 215};
         for (int i = 0; i < 16; ++i)
-            QCOMPARE(shot.pixelColor(origin + QPoint(34 * i + 32, 14)), Gray(levels[i]));
+            QCOMPARE(shot.pixelColor(origin + QPoint(34 * i + 32, 14)), Gray(kPatchLevels[i]));
         for (QPoint black : {QPoint(5, 200), QPoint(540, 200), QPoint(272, 350)})
             QCOMPARE(shot.pixelColor(origin + black), QColor(Qt::black));
         QCOMPARE(shot.copy(kLabel1.translated(origin)), ReadoutFor("Label1", 192));
@@ -215,9 +216,8 @@ class RealWindowTest : public QObject {
         const QImage shot = Screenshot();
         const QRect field = device(kPicture1, {227, 267});
         QVERIFY(LinesAt(shot, field.topLeft(), field.width(), field.height()));
-        const int levels[] = {128, 143, 156, 165, 174, 181, 186, 191, 195, 199, 203, 206, 208, 211, 213, 215};
         for (int i = 0; i < 16; ++i)
-            QCOMPARE(shot.pixelColor(device({34 * i + 32, 14}, {1, 1}).topLeft()), Gray(levels[i]));
+            QCOMPARE(shot.pixelColor(device({34 * i + 32, 14}, {1, 1}).topLeft()), Gray(kPatchLevels[i]));
         QCOMPARE(shot.pixelColor(device(kPicture2 + QPoint(100, 100), {1, 1}).topLeft()), Gray(192));
 
         // View 2: its line field left of the swatch, as far as the view shows it.
