@@ -2,7 +2,7 @@
 
 #include "Commands.h"
 #include "NativePlatform.h"
-#include "QtToolkit.h"
+#include "NativeToolkit.h"
 
 #include <clocale>
 
@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
     auto app = Commands::MakeAppObject();
     auto process = Commands::MakeProcess(argc, argv);
     auto kernel32 = Commands::MakeKernel32();
-    ChartWindow::QtToolkit toolkit(argv[0], Commands::ProgramEnvironment());
+    ChartWindow::NativeToolkit toolkit(argv[0], Commands::ProgramEnvironment());
     Commands::Platform platform{*app, *process, *kernel32, toolkit};
 
     Commands::Main(Commands::ProgramEnvironment(), platform);

@@ -1,23 +1,23 @@
 #include "Bitmap.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 
 namespace ChartWindow {
 namespace {
 
 constexpr int kLargestSide = 1 << 14;
 
+bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+
 // Skips blanks and comments, then reads one decimal number; -1 when there is none.
-int ReadNumber(QByteArrayView data, qsizetype& at) {
-    while (at < data.size()) {
-        if (data[at] == '#') {
-            while (at < data.size() && data[at] != '\n')
-                ++at;
-        } else if (std::isspace(static_cast<unsigned char>(data[at]))) {
+int ReadNumber(std::string_view data, std::size_t& at) {
+    while (at < data.size() && (data[at] == '#' || IsBlank(data[at]))) {
+        if (data[at] == '#')
+            at = std::min(data.find('\n', at), data.size());
+        else
             ++at;
-        } else {
-            break;
-        }
     }
     int value = -1;
     while (at < data.size() && std::isdigit(static_cast<unsigned char>(data[at])) && value < kLargestSide)
@@ -25,30 +25,58 @@ int ReadNumber(QByteArrayView data, qsizetype& at) {
     return value;
 }
 
+// The smallest step after which the picture repeats itself down its rows (vertical) or along them.
+int RepeatStep(const Bitmap& picture, bool vertical) {
+    const int length = vertical ? picture.height : picture.width;
+    const int across = vertical ? picture.width : picture.height;
+    for (int step = 1; step < length; ++step) {
+        bool repeats = true;
+        for (int i = 0; repeats && i + step < length; ++i)
+            for (int j = 0; repeats && j < across; ++j)
+                repeats = vertical ? picture.Black(j, i) == picture.Black(j, i + step)
+                                   : picture.Black(i, j) == picture.Black(i + step, j);
+        if (repeats)
+            return step;
+    }
+    return length;
+}
+
 } // namespace
 
-QImage ReadBitmap(QByteArrayView data) {
-    if (!data.startsWith("P4"))
+Bitmap ReadBitmap(std::string_view data) {
+    if (!data.starts_with("P4"))
         return {};
-    qsizetype at = 2;
+    std::size_t at = 2;
     const int width = ReadNumber(data, at);
     const int height = ReadNumber(data, at);
     if (width <= 0 || height <= 0 || width >= kLargestSide || height >= kLargestSide || at >= data.size() ||
-        !std::isspace(static_cast<unsigned char>(data[at])))
+        !IsBlank(data[at]))
         return {};
     ++at; // the one blank that ends the header
-    const qsizetype rowBytes = (width + 7) / 8;
+    const std::size_t rowBytes = (static_cast<std::size_t>(width) + 7) / 8;
     if (data.size() - at < rowBytes * height)
         return {};
 
-    QImage image(width, height, QImage::Format_RGB32);
+    Bitmap picture{width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height)};
     for (int y = 0; y < height; ++y) {
-        const auto* bits = reinterpret_cast<const uchar*>(data.data() + at + rowBytes * y);
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const auto* bits = reinterpret_cast<const unsigned char*>(data.data() + at + rowBytes * y);
         for (int x = 0; x < width; ++x)
-            line[x] = (bits[x / 8] >> (7 - x % 8)) & 1 ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+            picture.black[static_cast<std::size_t>(y) * width + x] = (bits[x / 8] >> (7 - x % 8)) & 1;
     }
-    return image;
+    return picture;
+}
+
+Bitmap AtDensity(const Bitmap& picture, double ratio) {
+    if (ratio == 1.0 || picture.IsNull())
+        return picture;
+    const int stepX = RepeatStep(picture, false), stepY = RepeatStep(picture, true);
+    const int width = static_cast<int>(std::lround(picture.width * ratio));
+    const int height = static_cast<int>(std::lround(picture.height * ratio));
+    Bitmap device{width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height)};
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            device.black[static_cast<std::size_t>(y) * width + x] = picture.Black(x % stepX, y % stepY);
+    return device;
 }
 
 } // namespace ChartWindow

@@ -1,68 +1,45 @@
 #pragma once
-// The program's one window: the reference chart with its sixteen gray patches, two views of the line
-// field and swatch, and the control panel with the view buttons, the gray-level slider and its two
-// readouts. Built from the control table.
+// The main window's behaviour: the load handler, the view switch and the slider update, acting on the
+// controls through FormControls. Each front end builds the controls from the control table and
+// forwards its toolkit's events here.
 
 #include "Commands.h"
-#include "ControlTable.h"
+#include "FormControls.h"
 #include "GammaValue.h"
 
-#include <QWidget>
-
-#include <array>
+#include <cstdint>
 #include <functional>
-#include <map>
-#include <string>
-
-class QLabel;
-class QRadioButton;
 
 namespace ChartWindow {
 
-class GraySlider;
-class PictureBox;
-
-class Form1 final : public QWidget {
-    Q_OBJECT
+class Form1 {
   public:
     using GammaFunction = std::function<Commands::Result<Commands::Text>(std::int16_t)>;
 
     // `gamma` computes the gamma readout; tests hand in one that fails.
-    explicit Form1(const Commands::Environment& environment, GammaFunction gamma = ChartWindow::GetGammaValue);
-
-    // Loads the window once (its load handler runs first) and makes it visible, without waiting.
-    void Show();
+    Form1(FormControls& controls, const Commands::Environment& environment,
+          GammaFunction gamma = ChartWindow::GetGammaValue);
 
     // The gamma text of a gray level.
     Commands::Result<Commands::Text> GetGammaValue(std::int16_t iCol) const { return gamma_(iCol); }
 
-  private:
-    void Build();
-    QWidget* CreateControl(const ControlSpec& row, QWidget* parent);
-    QWidget* ClientOf(const ControlId& container);
-    QWidget* Find(const ControlId& id);
-
-    void Form_Load();
-    void Option1_Click(int index);
+    // Runs once before the window is first shown: centre it, title it, colour the swatches and patches.
+    // Stops at the first step that fails and passes the failure up.
+    Commands::Result<void> Form_Load();
+    // An option button became selected: show the view with its index (0 or 1), hide the other.
+    Commands::Result<void> Option1_Click(std::int16_t index);
+    // The slider's value changed: both readouts and both swatches follow. A step that fails is skipped.
     void HScroll1_Change();
+    // The slider's thumb is being dragged: the same update, at every level it passes.
+    void HScroll1_Scroll() { HScroll1_Change(); }
 
+  private:
+    // The swatch of view 2 takes the colour of view 1's, so the two always agree.
+    Commands::Result<void> CopySwatch();
+
+    FormControls& controls_;
     const Commands::Environment& environment_;
     GammaFunction gamma_;
-    bool loaded_ = false;
-    std::map<std::string, QWidget*> controls_; // by name, as in "picGamma(3)"
-
-    std::array<PictureBox*, 2> picView{};
-    std::array<PictureBox*, 16> picGamma{};
-    std::array<QLabel*, 16> lblGamma{};
-    std::array<QRadioButton*, 2> Option1{};
-    PictureBox* Picture1 = nullptr;
-    PictureBox* Picture2 = nullptr;
-    PictureBox* Picture3 = nullptr;
-    PictureBox* Picture4 = nullptr;
-    PictureBox* Picture5 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    GraySlider* HScroll1 = nullptr;
 };
 
 } // namespace ChartWindow

@@ -1,13 +1,11 @@
 #include "PictureBox.h"
 
-#include "Bitmap.h"
-
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResource>
 #include <qdrawutil.h>
 
-#include <cmath>
+#include <string_view>
 
 namespace ChartWindow {
 namespace {
@@ -15,34 +13,17 @@ namespace {
 constexpr int kFlatBorderWidth = 1;
 constexpr int kSunkenBorderWidth = 2;
 
-// The smallest step after which the picture repeats itself down its rows (vertical) or along them.
-int RepeatStep(const QImage& picture, bool vertical) {
-    const int length = vertical ? picture.height() : picture.width();
-    for (int step = 1; step < length; ++step) {
-        bool repeats = true;
-        for (int i = 0; repeats && i + step < length; ++i)
-            for (int j = 0; repeats && j < (vertical ? picture.width() : picture.height()); ++j)
-                repeats = vertical ? picture.pixel(j, i) == picture.pixel(j, i + step)
-                                   : picture.pixel(i, j) == picture.pixel(i + step, j);
-        if (repeats)
-            return step;
+// The picture for the painter's density, as an image tagged with that density.
+QImage ImageAtDensity(const Bitmap& picture, qreal ratio) {
+    const Bitmap device = AtDensity(picture, ratio);
+    QImage image(device.width, device.height, QImage::Format_RGB32);
+    for (int y = 0; y < device.height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < device.width; ++x)
+            line[x] = device.Black(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
     }
-    return length;
-}
-
-// The picture for a screen with `ratio` device pixels to a logical one: still one picture pixel on one
-// device pixel, its repeating pattern continued over the area it covers at 96 dpi. So a line field stays
-// single rows of white and black; scaled, it would turn into wider rows or a gray blur.
-QImage AtDensity(const QImage& picture, qreal ratio) {
-    if (ratio == 1.0)
-        return picture;
-    const int stepX = RepeatStep(picture, false), stepY = RepeatStep(picture, true);
-    QImage device(qRound(picture.width() * ratio), qRound(picture.height() * ratio), picture.format());
-    for (int y = 0; y < device.height(); ++y)
-        for (int x = 0; x < device.width(); ++x)
-            device.setPixel(x, y, picture.pixel(x % stepX, y % stepY));
-    device.setDevicePixelRatio(ratio);
-    return device;
+    image.setDevicePixelRatio(ratio);
+    return image;
 }
 
 // Draws a picture made for the painter's density from the first device pixel of the area at
@@ -85,7 +66,8 @@ void PictureBox::setBackColor(const QColor& colour) {
 
 void PictureBox::setPicture(const QString& file) {
     pictureFile_ = file;
-    picture_ = pictureAtDensity_ = {};
+    picture_ = {};
+    pictureAtDensity_ = {};
     update();
 }
 
@@ -105,14 +87,16 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), backColor_);
     // Read when first shown: the hidden view's picture costs nothing before the window opens.
-    if (picture_.isNull() && !pictureFile_.isEmpty())
-        picture_ = ReadBitmap(QResource(pictureFile_).uncompressedData());
-    if (!picture_.isNull()) {
+    if (picture_.IsNull() && !pictureFile_.isEmpty()) {
+        const QByteArray data = QResource(pictureFile_).uncompressedData();
+        picture_ = ReadBitmap(std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
+    }
+    if (!picture_.IsNull()) {
         painter.save();
         painter.setClipRect(clientArea_->geometry());
         const qreal ratio = painter.device()->devicePixelRatioF();
         if (pictureAtDensity_.isNull() || pictureAtDensity_.devicePixelRatio() != ratio)
-            pictureAtDensity_ = AtDensity(picture_, ratio);
+            pictureAtDensity_ = ImageAtDensity(picture_, ratio);
         DrawUnscaled(painter, clientArea_->geometry().topLeft(), pictureAtDensity_);
         painter.restore();
     }

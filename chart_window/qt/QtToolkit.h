@@ -9,7 +9,7 @@ class QApplication;
 
 namespace ChartWindow {
 
-class Form1;
+class QtForm1;
 
 class QtToolkit final : public Commands::WindowToolkit {
   public:
@@ -28,7 +28,7 @@ class QtToolkit final : public Commands::WindowToolkit {
     char* argv_[2];
     const Commands::Environment& environment_;
     std::unique_ptr<QApplication> application_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<QtForm1> form_;
 };
 
 } // namespace ChartWindow

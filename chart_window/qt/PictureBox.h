@@ -3,10 +3,12 @@
 // one image pixel on one screen pixel, from its top-left corner. Contained controls live in its client
 // area, the part inside the border, which clips them.
 
+#include "Bitmap.h"
 #include "ControlTable.h"
 
 #include <QColor>
 #include <QImage>
+#include <QString>
 #include <QWidget>
 
 namespace ChartWindow {
@@ -35,7 +37,7 @@ class PictureBox final : public QWidget {
     Border border_;
     QColor backColor_;
     QString pictureFile_;
-    QImage picture_;
+    Bitmap picture_;
     QImage pictureAtDensity_; // the picture for the density it was last drawn at
     QWidget* clientArea_ = nullptr;
 };

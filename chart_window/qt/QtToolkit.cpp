@@ -1,6 +1,6 @@
 #include "QtToolkit.h"
 
-#include "Form1.h"
+#include "QtForm1.h"
 
 #include <QApplication>
 
@@ -41,7 +41,7 @@ Commands::Result<void> QtToolkit::ShowMainWindow() {
         QGuiApplication::setDesktopFileName(QStringLiteral("com.quenbury.Tonalyx"));
     }
     if (!form_)
-        form_ = std::make_unique<Form1>(environment_);
+        form_ = std::make_unique<QtForm1>(environment_);
     form_->Show();
     return {};
 }
