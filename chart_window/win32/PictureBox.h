@@ -1,0 +1,24 @@
+#pragma once
+// The picture box as a window class of our own: a background colour, the flat or sunken border of its
+// row, children clipped to its client area, and the line picture drawn unscaled, one picture pixel on
+// one device pixel, from the top-left corner of the client area.
+
+#include "ControlTable.h"
+#include "FormControls.h"
+
+#include <windows.h>
+
+namespace ChartWindow {
+
+// Creates the box for `row` in `parent`, `dpi` dots per inch deciding the picture's density.
+HWND CreatePictureBox(const ControlSpec& row, HWND parent, COLORREF back, int dpi);
+
+// Background colour: shown at once; read back as last set.
+void SetPictureBoxColour(HWND box, COLORREF colour);
+COLORREF PictureBoxColour(HWND box);
+// A brush of the box's colour, for what stands on it with a transparent background.
+HBRUSH PictureBoxBrush(HWND box);
+// The density to draw the picture at after the window has moved to a screen of another density.
+void SetPictureBoxDpi(HWND box, int dpi);
+
+} // namespace ChartWindow
