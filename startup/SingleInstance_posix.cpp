@@ -6,7 +6,6 @@
 #include "SingleInstance.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <string>
 #include <sys/file.h>
@@ -44,12 +43,14 @@ Result<bool> TryLockIn(const std::string& folder) {
 } // namespace
 
 Result<bool> TakeSingleInstanceLock() {
-    // The session's runtime folder first (mode 0700 by definition), else a folder of our own in /tmp.
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR")) {
-        if (auto answer = TryLockIn(runtime))
-            return answer;
-    }
-    const std::string fallback = "/tmp/quenbury-tonalyx-" + std::to_string(::getuid());
+    // One folder per user, found from the user's id alone: every copy of this user looks in the same
+    // place, whatever its environment says. The user's runtime folder when it is private, else a folder
+    // of our own in /tmp.
+    const std::string uid = std::to_string(::getuid());
+    const std::string runtime = "/run/user/" + uid;
+    if (IsPrivateFolder(runtime))
+        return TryLockIn(runtime);
+    const std::string fallback = "/tmp/quenbury-tonalyx-" + uid;
     if (::mkdir(fallback.c_str(), 0700) != 0 && errno != EEXIST)
         return Fail(ErrorCode::InvalidArgument);
     return TryLockIn(fallback);

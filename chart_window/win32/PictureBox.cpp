@@ -134,8 +134,8 @@ HWND CreatePictureBox(const ControlSpec& row, HWND parent, COLORREF back, int dp
     data->brush = CreateSolidBrush(back);
     data->pictureName = std::string(row.picture);
     data->dpi = dpi;
-    HWND box = CreateWindowExW(extended, kClassName, L"", style, 0, 0, 0, 0, parent, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
+    HWND box = CreateWindowExW(extended, kClassName, L"", style, 0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr),
+                               nullptr);
     if (box)
         SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(data.release()));
     return box;

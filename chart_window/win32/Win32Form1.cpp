@@ -58,8 +58,7 @@ int ScreenDpi() {
 
 } // namespace
 
-Win32Form1::Win32Form1(const Commands::Environment& environment)
-    : handlers_(*this, environment), dpi_(ScreenDpi()) {
+Win32Form1::Win32Form1(const Commands::Environment& environment) : handlers_(*this, environment), dpi_(ScreenDpi()) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     static const bool registered = [instance] {
         WNDCLASSEXW windowClass{};
@@ -113,15 +112,15 @@ void Win32Form1::Build() {
         case ControlKind::OptionButton:
             // The option buttons form one group; the scroll bar after them starts the next.
             handle = CreateWindowExW(0, L"BUTTON", caption.c_str(),
-                                     shown | BS_AUTORADIOBUTTON | (firstOption ? WS_GROUP | WS_TABSTOP : 0), 0, 0, 0,
-                                     0, parent, nullptr, instance, nullptr);
+                                     shown | BS_AUTORADIOBUTTON | (firstOption ? WS_GROUP | WS_TABSTOP : 0), 0, 0, 0, 0,
+                                     parent, nullptr, instance, nullptr);
             firstOption = false;
             if (row.value != 0)
                 SendMessageW(handle, BM_SETCHECK, BST_CHECKED, 0);
             break;
         case ControlKind::HScrollBar:
-            handle = CreateWindowExW(0, L"SCROLLBAR", L"", shown | SBS_HORZ | WS_TABSTOP | WS_GROUP, 0, 0, 0, 0,
-                                     parent, nullptr, instance, nullptr);
+            handle = CreateWindowExW(0, L"SCROLLBAR", L"", shown | SBS_HORZ | WS_TABSTOP | WS_GROUP, 0, 0, 0, 0, parent,
+                                     nullptr, instance, nullptr);
             SetScrollRange(handle, SB_CTL, kSliderMinimum, kSliderMaximum, FALSE);
             SetScrollPos(handle, SB_CTL, row.value, FALSE);
             break;
@@ -305,7 +304,8 @@ void Win32Form1::OnHScroll(WPARAM wParam, HWND slider) {
 LRESULT Win32Form1::OnControlColour(HDC dc, HWND handle) {
     const Control* control = FindControl(handle);
     if (!control)
-        return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(handle));
+        return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                              reinterpret_cast<LPARAM>(handle));
     SetTextColor(dc, Resolve(control->row->fore));
     if (control->row->back.role == Colour::Role::Transparent) {
         // On a solid box, its own colour is what shows through.
@@ -386,13 +386,13 @@ float Win32Form1::Frame::Width() const { return (Outer().right - Outer().left) *
 float Win32Form1::Frame::Height() const { return (Outer().bottom - Outer().top) * form_.TwipsPerPixel(); }
 
 void Win32Form1::Frame::SetLeft(float left) {
-    SetWindowPos(form_.window_, nullptr, static_cast<int>(std::lround(left / form_.TwipsPerPixel())), Outer().top, 0,
-                 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(form_.window_, nullptr, static_cast<int>(std::lround(left / form_.TwipsPerPixel())), Outer().top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Form1::Frame::SetTop(float top) {
-    SetWindowPos(form_.window_, nullptr, Outer().left, static_cast<int>(std::lround(top / form_.TwipsPerPixel())), 0,
-                 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(form_.window_, nullptr, Outer().left, static_cast<int>(std::lround(top / form_.TwipsPerPixel())), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace ChartWindow

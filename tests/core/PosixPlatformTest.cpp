@@ -1,48 +1,17 @@
-// The POSIX services: the single-instance lock and the locale's narrow encoding.
+// The POSIX services: the stand-ins for the Windows ones and the locale's narrow encoding.
 
 #include "Commands.h"
 #include "NativePlatform.h"
-#include "SingleInstance.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace Commands;
-namespace fs = std::filesystem;
 
 namespace {
-
-struct TempFolder {
-    fs::path path = fs::temp_directory_path() / ("tonalyx-test-" + std::to_string(::getpid()));
-    explicit TempFolder(mode_t mode) {
-        fs::create_directories(path);
-        ::chmod(path.c_str(), mode);
-    }
-    ~TempFolder() { fs::remove_all(path); }
-};
-
-TEST(SingleInstance, SecondTakerFindsTheLockHeld) {
-    TempFolder runtime(0700);
-    ::setenv("XDG_RUNTIME_DIR", runtime.path.c_str(), 1);
-    EXPECT_EQ(TakeSingleInstanceLock(), false); // first: takes it
-    EXPECT_EQ(TakeSingleInstanceLock(), true);  // a second open of the same lock sees it held
-    EXPECT_TRUE(fs::exists(runtime.path / "quenbury-tonalyx.lock"));
-    ::unsetenv("XDG_RUNTIME_DIR");
-}
-
-TEST(SingleInstance, FolderOthersCanWriteIsNotTrusted) {
-    TempFolder open(0777);
-    ::setenv("XDG_RUNTIME_DIR", open.path.c_str(), 1);
-    (void)TakeSingleInstanceLock(); // whatever the fallback says, it never locks in the open folder
-    EXPECT_FALSE(fs::exists(open.path / "quenbury-tonalyx.lock"));
-    ::unsetenv("XDG_RUNTIME_DIR");
-}
 
 TEST(NarrowText, Utf8Locale) {
     if (!std::setlocale(LC_ALL, "C.UTF-8"))

@@ -40,10 +40,14 @@ echo "package $(basename "$deb"): $(wc -l <<<"$contents") entries, depends on $d
 unpacked="$stage/deb"
 dpkg-deb -x "$deb" "$unpacked"
 command=$(sed -n 's/^Exec=//p' "$unpacked/usr/share/applications/$id.desktop")
-PATH="$unpacked/usr/bin:$PATH" "$source/tests/e2e/with-xvfb.sh" 800x600 bash -c '
-    $1 & pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Quenbury Tonalyx$" | head -n1)
-    icon=$(xprop -id "$window" _NET_WM_ICON | head -c 200)
-    kill $pid
-    case "$icon" in *"Icon (32 x 32)"*) ;; *) echo "the window has no 32 x 32 icon"; exit 1 ;; esac' _ "$command"
+PATH="$unpacked/usr/bin:$PATH" PYTHONPATH="$source/tests/e2e" python3 - "$command" <<'EOF'
+import subprocess, sys
+from x11 import X11, run, wait_for
+with X11("800x600") as display:
+    program = subprocess.Popen(sys.argv[1].split(), env=display.environ())
+    window = wait_for(lambda: display.windows("Quenbury Tonalyx"))
+    icon = run("xprop", "-id", window[0], "_NET_WM_ICON", env=display.environ())[:200] if window else ""
+    program.kill()
+sys.exit(0 if "Icon (32 x 32)" in icon else "the installed program opened no window with its 32 x 32 icon")
+EOF
 echo "the installed program, started from its desktop entry, opened its window with its icon"

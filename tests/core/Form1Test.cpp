@@ -1,0 +1,170 @@
+// The window's behaviour against a fake of its controls: the load handler's steps in their order, the
+// view switch, and the slider update, whose failing steps are skipped while the others still run.
+
+#include "Form1.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace ChartWindow;
+using Commands::Result;
+using Commands::Text;
+
+namespace {
+
+const auto kFails = Commands::Fail(Commands::ErrorCode::InvalidArgument);
+
+std::string Narrow(const Text& text) { return {text.begin(), text.end()}; }
+
+// Logs each call as "Call control value"; the call named in `failing` fails and changes nothing.
+class FakeControls final : public FormControls {
+  public:
+    std::vector<std::string> log;
+    std::string failing;
+    std::map<std::string, RgbColour> colours;
+    std::map<std::string, std::string> captions;
+    std::int16_t slider = 192;
+
+    Result<void> SetBackColor(const ControlId& box, RgbColour colour) override {
+        if (Note("SetBackColor " + box.ToString() + " " + std::to_string(colour)))
+            return kFails;
+        colours[box.ToString()] = colour;
+        return {};
+    }
+    Result<RgbColour> BackColor(const ControlId& box) override {
+        if (Note("BackColor " + box.ToString()))
+            return kFails;
+        return colours[box.ToString()];
+    }
+    Result<void> SetCaption(const ControlId& label, const Text& caption) override {
+        if (Note("SetCaption " + label.ToString() + " " + Narrow(caption)))
+            return kFails;
+        captions[label.ToString()] = Narrow(caption);
+        return {};
+    }
+    Result<void> SetVisible(const ControlId& box, bool shown) override {
+        return Note("SetVisible " + box.ToString() + (shown ? " 1" : " 0")) ? kFails : Result<void>{};
+    }
+    Result<std::int16_t> SliderValue() override { return slider; }
+    Result<void> SetTitle(const Text& title) override {
+        return Note("SetTitle " + Narrow(title)) ? kFails : Result<void>{};
+    }
+    Commands::FormGeometry& OuterFrame() override { return frame_; }
+    const Commands::Screen& PrimaryScreen() override { return screen_; }
+
+  private:
+    bool Note(std::string call) {
+        log.push_back(call);
+        return call == failing;
+    }
+
+    // A window of 9000 x 7000 twips on a screen of 1024 x 768 pixels.
+    struct Frame final : Commands::FormGeometry {
+        FakeControls& fake;
+        explicit Frame(FakeControls& f) : fake(f) {}
+        float Left() const override { return 0; }
+        float Top() const override { return 0; }
+        float Width() const override { return 9000; }
+        float Height() const override { return 7000; }
+        void SetLeft(float left) override { fake.Note("SetLeft " + std::to_string(int(left))); }
+        void SetTop(float top) override { fake.Note("SetTop " + std::to_string(int(top))); }
+    } frame_{*this};
+    struct Screen final : Commands::Screen {
+        float Width() const override { return 15360; }
+        float Height() const override { return 11520; }
+    } screen_;
+};
+
+struct Window {
+    FakeControls controls;
+    Commands::Environment env;
+    Form1 form{controls, env};
+    Window() { env.AppTitle = u"Quenbury Tonalyx"; }
+};
+
+const RgbColour kGray192 = 0xC0C0C0;
+
+std::vector<std::string> LoadSteps() {
+    std::vector<std::string> steps = {"SetTop 1396",
+                                      "SetLeft 3180",
+                                      "SetTitle Quenbury Tonalyx",
+                                      "SetBackColor Picture2 12632256",
+                                      "BackColor Picture2",
+                                      "SetBackColor Picture5 12632256"};
+    const int levels[] = {128, 143, 156, 165, 174, 181, 186, 191, 195, 199, 203, 206, 208, 211, 213, 215};
+    for (int i = 0; i < 16; ++i)
+        steps.push_back("SetBackColor picGamma(" + std::to_string(i) + ") " + std::to_string(levels[i] * 65793));
+    return steps;
+}
+
+TEST(Form1, LoadHandlerStepsInOrder) {
+    Window w;
+    EXPECT_TRUE(w.form.Form_Load());
+    EXPECT_EQ(w.controls.log, LoadSteps());
+}
+
+TEST(Form1, LoadHandlerStopsAtAFailingStep) {
+    const auto steps = LoadSteps();
+    for (std::size_t failing : {std::size_t{2}, std::size_t{3}, std::size_t{4}, std::size_t{10}}) {
+        Window w;
+        w.controls.failing = steps[failing];
+        EXPECT_FALSE(w.form.Form_Load());
+        EXPECT_EQ(w.controls.log, std::vector(steps.begin(), steps.begin() + failing + 1)) << steps[failing];
+    }
+}
+
+TEST(Form1, ViewSwitchShowsTheSelectedViewOnly) {
+    for (std::int16_t index : {0, 1}) {
+        Window w;
+        EXPECT_TRUE(w.form.Option1_Click(index));
+        const std::vector<std::string> steps = {"SetVisible picView(0) 0", "SetVisible picView(1) 0",
+                                                "SetVisible picView(" + std::to_string(index) + ") 1"};
+        EXPECT_EQ(w.controls.log, steps);
+    }
+}
+
+TEST(Form1, SliderUpdateShowsTheLevelEverywhere) {
+    struct Case {
+        std::int16_t level;
+        const char* rgb;
+        const char* gamma;
+    };
+    for (const Case& c :
+         {Case{81, "RGB(81, 81, 81)", "Gamma :  0.60"}, Case{128, "RGB(128, 128, 128)", "Gamma :  1.00"},
+          Case{192, "RGB(192, 192, 192)", "Gamma :  2.44"}, Case{193, "RGB(193, 193, 193)", "Gamma :  2.48"},
+          Case{202, "RGB(202, 202, 202)", "Gamma :  2.97"}, Case{237, "RGB(237, 237, 237)", "Gamma :  9.46"}}) {
+        Window w;
+        w.controls.slider = c.level;
+        w.form.HScroll1_Scroll();
+        EXPECT_EQ(w.controls.captions["Label2"], c.rgb);
+        EXPECT_EQ(w.controls.captions["Label1"], c.gamma);
+        EXPECT_EQ(w.controls.colours["Picture2"], RgbColour(c.level * 65793));
+        EXPECT_EQ(w.controls.colours["Picture5"], RgbColour(c.level * 65793));
+    }
+}
+
+TEST(Form1, SliderUpdateSkipsAFailingStep) {
+    // The gamma text fails: its readout keeps its text, the rest follow the level.
+    Window failingGamma;
+    Form1 form(failingGamma.controls, failingGamma.env, [](std::int16_t) -> Result<Text> { return kFails; });
+    failingGamma.controls.captions["Label1"] = "Gamma :  2.44";
+    failingGamma.controls.slider = 200;
+    form.HScroll1_Change();
+    EXPECT_EQ(failingGamma.controls.captions["Label1"], "Gamma :  2.44");
+    EXPECT_EQ(failingGamma.controls.captions["Label2"], "RGB(200, 200, 200)");
+    EXPECT_EQ(failingGamma.controls.colours["Picture5"], RgbColour(200 * 65793));
+
+    // The first swatch cannot be set: the second still copies what the first shows.
+    Window failingSwatch;
+    failingSwatch.controls.colours["Picture2"] = kGray192;
+    failingSwatch.controls.slider = 100;
+    failingSwatch.controls.failing = "SetBackColor Picture2 6579300";
+    failingSwatch.form.HScroll1_Change();
+    EXPECT_EQ(failingSwatch.controls.colours["Picture5"], kGray192);
+    EXPECT_EQ(failingSwatch.controls.captions["Label1"], "Gamma :  0.74");
+}
+
+} // namespace

@@ -1,0 +1,343 @@
+#!/usr/bin/env python3
+"""The real program on a real display, used as a person would: started, looked at (screenshots checked
+at the pixels that matter), typed at and clicked. Each case is written once and runs on every front end.
+
+    suite.py FRONT_END PROGRAM [--scale S] [--dpi D] [--size WxH] [CASE ...]
+
+FRONT_END is qt-x11 (Xvfb and openbox) or win32-wine (tonalyx.exe under Wine, on Xvfb and openbox).
+"""
+import argparse
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+from x11 import X11, wait_for
+
+TITLE = "Quenbury Tonalyx"
+PATCH_LEVELS = [128, 143, 156, 165, 174, 181, 186, 191, 195, 199, 203, 206, 208, 211, 213, 215]
+# Places in the window, in pixels of the layout at 96 dpi.
+PICTURE1 = (46, 58, 227, 267)  # view 1's line field
+SWATCH1 = (373, 158)           # inside view 1's swatch
+PICTURE4 = (114, 49, 86, 293)  # view 2's line field left of its swatch, as far as the view shows it
+SWATCH2 = (270, 192)           # inside view 2's swatch
+OPTION1, OPTION2 = (25, 415), (110, 415)
+LABEL1, LABEL2 = (199, 400, 147, 29), (359, 407, 119, 15)
+SLIDER = (45, 376, 456, 20)    # the scroll bar, arrows included
+GRAY = lambda level: (level, level, level)
+WHITE, BLACK = GRAY(255), GRAY(0)
+
+
+class QtX11:
+    name, posix = "qt-x11", True
+
+    def __init__(self, program, scale, dpi):
+        self.program, self.scale = program, scale or (dpi / 96 if dpi else 1)
+        self.env = {"QT_SCALE_FACTOR": str(scale)} if scale else {}
+
+    def command(self, *args):
+        return [self.program, *args]
+
+    def prepare(self, display):
+        pass
+
+
+class Win32Wine:
+    name, posix = "win32-wine", False
+
+    def __init__(self, program, scale, dpi):
+        self.program, self.scale, self.dpi = program, (dpi or 96) / 96, dpi or 96
+        self.prefix = tempfile.mkdtemp(prefix="tonalyx-wine-")
+        self.env = {"WINEPREFIX": self.prefix, "WINEDEBUG": "-all", "WINEDLLOVERRIDES": "mscoree,mshtml="}
+
+    def command(self, *args):
+        return ["wine", self.program, *args]
+
+    def prepare(self, display):
+        env = display.environ(self.env)
+        subprocess.run(["wineboot", "-i"], env=env, capture_output=True)
+        subprocess.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
+                        "/d", str(self.dpi), "/f"], env=env, capture_output=True)
+        subprocess.run(["wineserver", "-w"], env=env)
+        self.server = subprocess.Popen(["wineserver", "-f", "-p"], env=env)
+
+    def cleanup(self):
+        self.server.kill()
+        shutil.rmtree(self.prefix, ignore_errors=True)
+
+
+class App:
+    """One copy of the program on the display, looked at in layout pixels scaled to device pixels."""
+
+    def __init__(self, front, display, *args, env=None, command=None):
+        self.front, self.display = front, display
+        self.process = subprocess.Popen(command or front.command(*args), env=display.environ({**front.env, **(env or {})}),
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        self.window = wait_for(lambda: (display.windows(TITLE) or [None])[0])
+        assert self.window, "no window appeared"
+        self.origin = display.client(self.window)[:2]
+        assert wait_for(lambda: self.pixel(20, 14) == GRAY(128), 15), "the chart was never drawn"
+
+    def at(self, x, y):
+        s = self.front.scale
+        return self.origin[0] + round(x * s), self.origin[1] + round(y * s)
+
+    def pixel(self, x, y, shot=None):
+        return (shot or self.display.shot()).rgb(*self.at(x, y))
+
+    def region(self, rect, shot):
+        return shot.region(*self.at(*rect[:2]), rect[2], rect[3])
+
+    def lines(self, rect, shot):
+        """Every device row of the field pure white or black, alternating, from white. The field's corner
+        is looked for near its place: each toolkit rounds nested positions at a density its own way."""
+        x0, y0 = self.at(*rect[:2])
+        corners = [(x, y) for y in range(y0 - 2, y0 + 3) for x in range(x0 - 2, x0 + 3)
+                   if shot.rgb(x, y) == WHITE and shot.rgb(x - 1, y) == BLACK and shot.rgb(x, y - 1) == BLACK]
+        if not corners:
+            return f"no field's corner near {x0 - self.origin[0]}, {y0 - self.origin[1]}"
+        left, top = corners[0]
+        width, height = int(rect[2] * self.front.scale) - 1, int(rect[3] * self.front.scale) - 1
+        for y in range(top, top + height):
+            want = WHITE if (y - top) % 2 == 0 else BLACK
+            bad = next((x for x in range(left, left + width) if shot.rgb(x, y) != want), None)
+            if bad is not None:
+                return f"device pixel ({bad - left}, {y - top}) is {shot.rgb(bad, y)}, not {want}"
+        return None
+
+    def shows(self, point, colour):
+        return wait_for(lambda: self.pixel(*point) == colour, 10)
+
+    def click(self, x, y):
+        self.display.click(*self.at(x, y))
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.kill()
+        self.process.wait()
+        wait_for(lambda: not self.display.windows(TITLE), 10)
+
+
+# The cases. Each gets the front end and the display, and starts the program itself.
+
+def first_look(front, display):
+    app = App(front, display, "--help", "chart.png")  # arguments change nothing
+    assert display.title(app.window) == TITLE
+    s = front.scale
+    assert display.client(app.window)[2:] == (round(544 * s), round(432 * s)), display.client(app.window)
+    shot = display.shot()
+    assert not (fault := app.lines(PICTURE1, shot)), "view 1's line field: " + fault
+    for i, level in enumerate(PATCH_LEVELS):
+        assert app.pixel(34 * i + 32, 14, shot) == GRAY(level), f"patch {i}: {app.pixel(34 * i + 32, 14, shot)}"
+    assert app.pixel(*SWATCH1, shot) == GRAY(192)
+    for x, y in [(5, 200), (540, 200), (272, 350)]:
+        assert app.pixel(x, y, shot) == BLACK, f"background at {x}, {y}"
+    app.stop()
+
+
+def view_switch(front, display):
+    app = App(front, display)
+    app.click(*OPTION2)
+    assert app.shows(SWATCH2, GRAY(192)), "view 2's swatch"
+    shot = display.shot()
+    assert not (fault := app.lines(PICTURE4, shot)), "view 2's line field: " + fault
+    assert app.pixel(PICTURE4[0] + 10, PICTURE4[1] + 293, shot) == BLACK, "view 2's field ends at the view's edge"
+    assert app.pixel(PICTURE1[0] + 10, PICTURE1[1] + 260, shot) == BLACK, "view 1 is hidden"
+    app.click(*OPTION1)
+    assert app.shows(SWATCH1, GRAY(192)), "view 1 again"
+    assert not app.lines(PICTURE1, display.shot())
+    app.stop()
+
+
+def keys_move_the_level(front, display):
+    app = App(front, display)
+    shot = display.shot()
+    readouts = [app.region(label, shot) for label in (LABEL1, LABEL2)]
+    display.keys(app.window, "Tab", "Right")  # the focus starts on the panel; Tab reaches the slider
+    assert app.shows(SWATCH1, GRAY(193)), "Tab, Right: swatch 193"
+    shot = display.shot()
+    assert all(app.region(l, shot) != r for l, r in zip((LABEL1, LABEL2), readouts)), "both readouts changed"
+    display.keys(app.window, "Left")
+    assert app.shows(SWATCH1, GRAY(192))
+    shot = display.shot()
+    assert [app.region(l, shot) for l in (LABEL1, LABEL2)] == readouts, "back at 192, the readouts as at start"
+    for key, level in [("Next", 202), ("Prior", 192), ("End", 237), ("Home", 81), ("Down", 82), ("Up", 81)]:
+        display.keys(app.window, key)
+        assert app.shows(SWATCH1, GRAY(level)), f"{key}: swatch {level}, not {app.pixel(*SWATCH1)}"
+    app.stop()
+
+
+def track_click(front, display):
+    app = App(front, display)
+    x, y, w, h = SLIDER
+    app.click(x + w - 2 * h, y + h // 2)  # in the track, right of the thumb
+    assert app.shows(SWATCH1, GRAY(202)), f"a click in the track: 202, not {app.pixel(*SWATCH1)}"
+    shot = display.shot()
+    readouts = [app.region(label, shot) for label in (LABEL1, LABEL2)]
+    display.keys(app.window, "Left", "Right")  # the same level again, by the keys
+    assert app.shows(SWATCH1, GRAY(202))
+    shot = display.shot()
+    assert [app.region(l, shot) for l in (LABEL1, LABEL2)] == readouts, "the readouts of 202 by click and by key"
+    app.click(*OPTION2)
+    assert app.shows(SWATCH2, GRAY(202)), "view 2's swatch took the level while hidden"
+    app.stop()
+
+
+def drag_follows(front, display):
+    app = App(front, display)
+    display.keys(app.window, "Tab", "Home")
+    assert app.shows(SWATCH1, GRAY(81))
+    x, y, w, h = SLIDER
+    display.press(*app.at(x + h + 4, y + h // 2))  # on the thumb, at the left end
+    seen = set()
+    for step in range(1, 8):
+        display.move(*app.at(x + h + 4 + 25 * step, y + h // 2))
+        seen.add(app.pixel(*SWATCH1))
+    display.release()
+    levels = sorted(c[0] for c in seen if c[0] == c[1] == c[2])
+    assert len(levels) >= 3 and levels[0] > 81, f"the swatch follows the thumb before release: {sorted(seen)}"
+    app.stop()
+
+
+def centred(front, display):
+    app = App(front, display)
+    cx, cy, cw, ch = display.client(app.window)
+    left, right, top, bottom = display.frame(app.window)
+    assert top > 0, "the window manager framed the window"
+    width, height = display.screen_size()
+    # The outer frame centred across the width and in the upper 85 % of the height, in twips.
+    a = round(height * 15 * 0.85)
+    want_top = max(a // 2 - (ch + top + bottom) * 15 // 2, 0)
+    want_left = max(width * 15 // 2 - (cw + left + right) * 15 // 2, 0)
+    assert (cx - left, cy - top) == (round(want_left / 15), round(want_top / 15)), (cx - left, cy - top)
+    app.stop()
+
+
+def one_copy(front, display):
+    runtime = tempfile.mkdtemp()  # copies started with and without a runtime folder know of each other
+    app = App(front, display, env={"XDG_RUNTIME_DIR": runtime})
+    for env in ({}, {"XDG_RUNTIME_DIR": ""}):
+        second = subprocess.run(front.command(), env=display.environ({**front.env, **env}), capture_output=True,
+                                timeout=20)
+        assert second.returncode == 0 and not second.stderr.strip(), "a second copy ends at once, silently"
+    assert len(display.windows(TITLE)) == 1
+    os.kill(app.process.pid, signal.SIGKILL)  # a killed copy leaves nothing that blocks the next start
+    app.stop()
+    copies = [subprocess.Popen(front.command(), env=display.environ(front.env), stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL) for _ in range(12)]
+    assert wait_for(lambda: len(display.windows(TITLE)) == 1)
+    assert wait_for(lambda: sum(c.poll() is None for c in copies) == 1), "twelve starts at once leave one running"
+    time.sleep(1)  # time for a late copy to show itself wrongly
+    assert len(display.windows(TITLE)) == 1
+    for c in copies:
+        c.kill()
+        c.wait()
+    os.rmdir(runtime)
+
+
+def odd_environments(front, display):
+    work = tempfile.mkdtemp()
+    os.chmod(work, 0o755)
+    readonly = os.path.join(work, "readonly")
+    os.mkdir(readonly, 0o500)
+    odd = os.path.join(work, "Ordner mit Leerzeichen", "Größe – ÄÖÜ")
+    deep = os.path.join(work, *["a-folder-name-of-some-length"] * 12)
+    for folder in (odd, deep):
+        os.makedirs(folder)
+        shutil.copy(front.program, folder)
+    big = "x" * 100000  # Linux takes at most 128 KiB in one argument: a megabyte comes as ten
+    rows = [("XDG_RUNTIME_DIR unwritable", {"XDG_RUNTIME_DIR": readonly}, []),
+            ("TMPDIR missing", {"TMPDIR": work + "/no/such/folder"}, []),
+            ("HOME unset", {"HOME": ""}, []), ("locale de_DE.UTF-8", {"LC_ALL": "de_DE.UTF-8"}, []),
+            ("locale C", {"LC_ALL": "C"}, []), ("1 MB of arguments", {}, [big] * 10),
+            ("invalid UTF-8 arguments", {}, [b"\xff\xfe", b"a\xc3(b"]),
+            ("folder with spaces and umlauts", {}, [], os.path.join(odd, os.path.basename(front.program))),
+            ("path over 260 characters", {}, [], os.path.join(deep, os.path.basename(front.program)))]
+    failed = []
+    for name, env, args, *program in rows:
+        try:
+            App(front, display, env=env, command=[*front.command(*args)[:-len(args) or None][:-1],
+                                                 program[0] if program else front.program, *args]).stop()
+        except AssertionError:
+            failed.append(name)
+    no_display = subprocess.run(front.command(), env={k: v for k, v in display.environ().items() if k != "DISPLAY"},
+                                capture_output=True, text=True)
+    if not (0 < no_display.returncode < 128 and "cannot open the window" in no_display.stderr):
+        failed.append("no display: a status and a reason")
+    shutil.rmtree(work, ignore_errors=True)
+    assert not failed, ", ".join(failed)
+
+
+def other_users(front, display):
+    shared = tempfile.mkdtemp()  # a copy other users can reach: the build may sit in a private home
+    os.chmod(shared, 0o755)
+    program = shutil.copy(front.program, shared)
+    as_user = lambda uid: ["setpriv", f"--reuid={uid}", f"--regid={uid}", "--clear-groups", "env", "HOME=/"]
+    theirs = subprocess.Popen(as_user(65534) + [program], env=display.environ({"XDG_RUNTIME_DIR": ""}))
+    assert wait_for(lambda: len(display.windows(TITLE)) == 1)
+    ours = App(front, display)
+    assert len(display.windows(TITLE)) == 2, "another user's copy does not block ours"
+    theirs.kill()
+    ours.stop()
+    # Another user prepares our fallback lock folder, open to all, and holds a lock in it.
+    trap = "/tmp/quenbury-tonalyx-65533"
+    shutil.rmtree(trap, ignore_errors=True)
+    attacker = subprocess.Popen(as_user(65534) + ["sh", "-c", f"mkdir -m 0777 {trap} && exec flock "
+                                                  f"{trap}/quenbury-tonalyx.lock sleep 60"], start_new_session=True)
+    wait_for(lambda: os.path.exists(trap + "/quenbury-tonalyx.lock"))
+    victim = App(front, display, command=as_user(65533) + [program], env={"XDG_RUNTIME_DIR": ""})
+    os.killpg(attacker.pid, signal.SIGKILL)
+    victim.stop()
+    shutil.rmtree(trap, ignore_errors=True)
+    shutil.rmtree(shared, ignore_errors=True)
+
+
+# name, case, needs POSIX, needs root
+CASES = [("first look", first_look, False, False), ("view switch", view_switch, False, False),
+         ("keys move the level", keys_move_the_level, False, False), ("track click", track_click, False, False),
+         ("drag follows the thumb", drag_follows, False, False), ("centred by its outer frame", centred, False, False),
+         ("one copy only", one_copy, False, False), ("odd environments", odd_environments, True, False),
+         ("other users", other_users, True, True)]
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("front", choices=["qt-x11", "win32-wine"])
+    parser.add_argument("program")
+    parser.add_argument("--scale", type=float)
+    parser.add_argument("--dpi", type=int)
+    parser.add_argument("--size", default="1024x768")
+    parser.add_argument("cases", nargs="*")
+    options = parser.parse_intermixed_args()
+    front = {"qt-x11": QtX11, "win32-wine": Win32Wine}[options.front](os.path.abspath(options.program),
+                                                                     options.scale, options.dpi)
+    counts = {"passed": 0, "failed": 0, "skipped": 0}
+    with X11(options.size, options.dpi if options.front == "qt-x11" else None) as display:
+        front.prepare(display)
+        for name, case, posix, root in CASES:
+            if options.cases and name not in options.cases:
+                continue
+            if (posix and not front.posix) or (root and os.geteuid() != 0):
+                counts["skipped"] += 1
+                print(f"skipped: {name}")
+                continue
+            try:
+                case(front, display)
+                counts["passed"] += 1
+                print(f"ok: {name}")
+            except Exception as error:  # noqa: BLE001 - one failed case must not hide the others
+                counts["failed"] += 1
+                print(f"FAILED: {name}: {error!r}")
+                subprocess.run(["pkill", "-KILL", "-f", front.program])
+            sys.stdout.flush()
+        if hasattr(front, "cleanup"):
+            front.cleanup()
+    print(f"e2e: {counts['passed']} passed, {counts['failed']} failed, {counts['skipped']} skipped")
+    return 1 if counts["failed"] else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
