@@ -7,7 +7,7 @@ set -euo pipefail
 
 run_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation2)
 test_packages=(libgtest-dev xvfb xdotool openbox x11-utils x11-xserver-utils x11-apps locales python3 procps
-               desktop-file-utils appstream dpkg-dev file clang-16 libclang-rt-16-dev
+               desktop-file-utils appstream dpkg-dev file
                g++-mingw-w64-x86-64 wine wine64)
 
 bench_packages=(libbenchmark-dev)

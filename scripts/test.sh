@@ -16,7 +16,7 @@ cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize
 ctest --preset sanitize
 
-echo "Building the plain C++ core for Windows (MinGW-w64) and running its tests under Wine"
+echo "Building tonalyx.exe for Windows (MinGW-w64) and running its tests under Wine"
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 ctest --preset windows

@@ -62,22 +62,10 @@ TEST(Environment, FailuresLeaveTheirFieldAndTheRestGoesOn) {
              EXPECT_EQ(e.WinDir, u"\\");
              EXPECT_EQ(e.WinIniFile, u"\\Win.ini");
          }},
-        {"Windows directory function missing", [](Machine& m) { m.kernel.windows.missing = true; },
-         [](const Environment& e) {
-             EXPECT_EQ(e.WinDir, u"");
-             EXPECT_EQ(e.WinIniFile, u"Win.ini");
-             EXPECT_EQ(e.SysDir, u"C:\\WINDOWS\\system32\\");
-         }},
         {"system directory missing", [](Machine& m) { m.kernel.system.missing = true; },
          [](const Environment& e) {
              EXPECT_EQ(e.SysDir, u"");
              EXPECT_EQ(e.TempDir, u"C:\\TEMP\\");
-         }},
-        {"program folder unknown", [](Machine& m) { m.app.path = Fail(ErrorCode::InvalidArgument); },
-         [](const Environment& e) {
-             EXPECT_EQ(e.AppPath, u"\\");
-             EXPECT_EQ(e.AppExeName, u"Viewer");
-             EXPECT_EQ(e.IniFile, u"\\Viewer.ini");
          }},
         {"long form too long for the buffer",
          [](Machine& m) { m.kernel.longForms["C:\\Tools\\Viewer.exe"] = std::string(300, 'x'); },

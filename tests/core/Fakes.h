@@ -1,6 +1,7 @@
 #pragma once
 // Fakes of the platform services, each writing what it is asked into a shared log.
 
+#include "CenterForm.h"
 #include "Commands.h"
 
 #include <cstring>
@@ -17,6 +18,15 @@ using Commands::Result;
 using Commands::Text;
 
 using Log = std::vector<std::string>;
+
+// Notes each call in a shared log, when it is given one.
+struct Logged {
+    Log* log = nullptr;
+    void Note(const char* call) {
+        if (log)
+            log->push_back(call);
+    }
+};
 
 // A kernel directory service: writes `text` when it fits, or answers with `count` when that is given,
 // or is missing on the system.
@@ -39,7 +49,7 @@ inline Result<std::uint32_t> Answer(const DirectoryAnswer& answer, char* buffer,
     return static_cast<std::uint32_t>(answer.text.size());
 }
 
-class Kernel32 final : public Commands::Kernel32 {
+class Kernel32 final : public Commands::Kernel32, public Logged {
   public:
     DirectoryAnswer windows{"C:\\WINDOWS"};
     DirectoryAnswer system{"C:\\WINDOWS\\system32"};
@@ -47,7 +57,6 @@ class Kernel32 final : public Commands::Kernel32 {
     // Existing paths (in any form the test uses) and their long forms.
     std::map<std::string, std::string> longForms;
     bool longPathMissing = false;
-    Log* log = nullptr;
 
     Result<std::uint32_t> GetWindowsDirectoryA(char* buffer, std::uint32_t size) override {
         Note("GetWindowsDirectoryA");
@@ -87,67 +96,64 @@ class Kernel32 final : public Commands::Kernel32 {
     }
 
     std::string lastLongPathQuery;
-
-  private:
-    void Note(const char* call) {
-        if (log)
-            log->push_back(call);
-    }
 };
 
-class AppObject final : public Commands::AppObject {
+class AppObject final : public Commands::AppObject, public Logged {
   public:
     Result<bool> prevInstance = false;
     Result<Text> path = Text(u"C:\\Tools");
     Result<Text> exeName = Text(u"Viewer");
-    Log* log = nullptr;
 
     Result<bool> PrevInstance() override { return Note("PrevInstance"), prevInstance; }
     Result<Text> Path() override { return Note("Path"), path; }
     Result<Text> EXEName() override { return Note("EXEName"), exeName; }
-
-  private:
-    void Note(const char* call) {
-        if (log)
-            log->push_back(call);
-    }
 };
 
-class Process final : public Commands::Process {
+class Process final : public Commands::Process, public Logged {
   public:
     Result<Text> commandLine = Text();
     bool ended = false;
-    Log* log = nullptr;
 
-    Result<Text> CommandLine() override {
-        if (log)
-            log->push_back("CommandLine");
-        return commandLine;
-    }
-    void End() override {
-        if (log)
-            log->push_back("End");
-        ended = true;
-    }
+    Result<Text> CommandLine() override { return Note("CommandLine"), commandLine; }
+    void End() override { Note("End"), ended = true; }
 };
 
 // Keeps what the record held at the moment the window was shown.
-class Toolkit final : public Commands::WindowToolkit {
+class Toolkit final : public Commands::WindowToolkit, public Logged {
   public:
     explicit Toolkit(const Commands::Environment& env) : env_(env) {}
     Result<void> answer{};
     std::optional<Commands::Environment> shownWith;
-    Log* log = nullptr;
 
     Result<void> ShowMainWindow() override {
-        if (log)
-            log->push_back("ShowMainWindow");
+        Note("ShowMainWindow");
         shownWith = env_;
         return answer;
     }
 
   private:
     const Commands::Environment& env_;
+};
+
+// The screen and a window's outer frame, in twips. The frame notes "Top=N" and "Left=N" as they are set.
+struct Screen final : Commands::Screen {
+    Screen(float w, float h) : w(w), h(h) {}
+    float w, h;
+    float Width() const override { return w; }
+    float Height() const override { return h; }
+};
+
+struct Form final : Commands::FormGeometry {
+    Form(float w, float h) : w(w), h(h) {}
+    float left = 555, top = 777, w, h;
+    Log sets;
+    Log* log = &sets;
+    float Left() const override { return left; }
+    float Top() const override { return top; }
+    float Width() const override { return w; }
+    float Height() const override { return h; }
+    void SetLeft(float v) override { left = v, log->push_back("Left=" + std::to_string(int(v))); }
+    void SetTop(float v) override { top = v, log->push_back("Top=" + std::to_string(int(v))); }
 };
 
 } // namespace Fakes

@@ -46,22 +46,6 @@ TEST(DirectoryFunctions, WindowsDirectory) { ExpectDirectory(&Fakes::Kernel32::w
 TEST(DirectoryFunctions, SystemDirectory) { ExpectDirectory(&Fakes::Kernel32::system, GetSystemDir); }
 TEST(DirectoryFunctions, TempDirectory) { ExpectDirectory(&Fakes::Kernel32::temp, GetTempDir); }
 
-TEST(DirectoryFunctions, EveryCountTheServiceCanReturn) {
-    // Whatever count the service returns, the text ends in exactly one backslash or the call fails.
-    for (std::uint32_t n = 0; n <= kCapacity; ++n) {
-        Fakes::Kernel32 kernel;
-        kernel.windows = {std::string(kCapacity - 1, 'x'), n};
-        const auto dir = GetWindowsDir(kernel);
-        if (n >= kCapacity) {
-            EXPECT_FALSE(dir) << n;
-            continue;
-        }
-        ASSERT_TRUE(dir) << n;
-        EXPECT_EQ(dir->size(), n + 1) << n;
-        EXPECT_EQ(dir->back(), u'\\');
-    }
-}
-
 TEST(AddBackslash, AppendsOnlyWhenMissing) {
     const std::pair<Text, Text> cases[] = {
         {u"", u"\\"}, {u"\\", u"\\"}, {u"C:\\", u"C:\\"}, {u"C:\\Tools", u"C:\\Tools\\"}, {u"/usr/bin", u"/usr/bin\\"}};
@@ -103,48 +87,6 @@ TEST(GetLongName, LongFormThatDoesNotFitGivesTheEmptyText) {
     Fakes::Kernel32 kernel;
     kernel.longForms["C:\\LONG~1\\A.EXE"] = "C:\\" + std::string(kCapacity, 'd') + "\\a.exe";
     EXPECT_EQ(GetLongName(kernel, u"C:\\LONG~1\\A.EXE"), u"");
-}
-
-TEST(GetLongName, CharacterOutsideTheCodePageTakesTheFallback) {
-    // "?" stands for the character in the narrow call, which then finds no such file.
-    Fakes::Kernel32 kernel;
-    kernel.longForms["C:\\Tools\\Viewer.exe"] = "C:\\Tools\\Viewer.exe";
-    EXPECT_EQ(GetLongName(kernel, u"c:\\\u0416ar\\viewer.exe"), u"C:\\\u0416ar\\Viewer.exe");
-    EXPECT_EQ(kernel.lastLongPathQuery, "c:\\?ar\\viewer.exe");
-}
-
-} // namespace
-
-namespace {
-
-// An independent statement of the casing rule: cut the text into words at the five separators, write
-// each word with a capital and the rest small, and put it together again; the very first character is
-// a capital whatever it follows.
-Text CasingModel(const Text& path) {
-    const std::u16string_view separators = u" -(_\\";
-    Text out;
-    bool wordStart = false;
-    for (const char16_t c : path) {
-        out.push_back(wordStart ? ToUpperChar(c) : ToLowerChar(c));
-        wordStart = separators.find(c) != std::u16string_view::npos;
-    }
-    if (!out.empty())
-        out[0] = ToUpperChar(path[0]);
-    return out;
-}
-
-TEST(GetLongName, FallbackCasingAgainstAModel) {
-    const Text alphabet = u"aZmQ\u00e4\u00c4\u0436\u0416 -(_\\.:)['1/\u00df";
-    std::uint32_t seed = 12345;
-    auto next = [&seed] { return seed = seed * 1664525u + 1013904223u, seed >> 8; };
-    Fakes::Kernel32 kernel;
-    kernel.longPathMissing = true;
-    for (int n = 0; n < 20000; ++n) {
-        Text path(next() % 24, u' ');
-        for (char16_t& c : path)
-            c = alphabet[next() % alphabet.size()];
-        ASSERT_EQ(GetLongName(kernel, path), CasingModel(path)) << n;
-    }
 }
 
 } // namespace

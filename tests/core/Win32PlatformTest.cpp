@@ -1,9 +1,8 @@
 // The Windows services for real (under Wine on the build machine): directories, long and short names,
-// the code page, the single-instance flag and the version record.
+// the code page and the version record.
 
 #include "Commands.h"
 #include "NativePlatform.h"
-#include "SingleInstance.h"
 
 #include <gtest/gtest.h>
 
@@ -86,43 +85,6 @@ TEST(Win32Platform, MissingPathTakesTheFallback) {
     EXPECT_EQ(GetLongName(*kernel, u"c:\\no such folder\\GAMMA-viewer.EXE"), u"C:\\No Such Folder\\Gamma-Viewer.exe");
 }
 
-TEST(Win32Platform, LongFormBeyondTheBufferGivesTheEmptyText) {
-    LongNamedFolder folder(L"Quenbury Deep");
-    std::wstring deep = L"\\\\?\\" + folder.root;
-    for (int i = 0; i < 5; ++i) {
-        deep += L"\\A folder name long enough to need a short name " + std::to_wstring(i);
-        ASSERT_TRUE(CreateDirectoryW(deep.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS)
-            << "error " << GetLastError() << " at depth " << i;
-    }
-    const std::wstring file = deep + L"\\Tonalyx Program.exe";
-    Touch(file);
-    std::wstring shortForm = ShortForm(file).substr(4); // without the \\?\ prefix
-    ASSERT_LT(shortForm.size(), 200u);
-    ASSERT_GT(file.size(), 300u);
-
-    // Windows answers with the size the long form needs; Wine's narrow service refuses a long form beyond
-    // 260 characters and answers 0, a failure. Either way the program must not return a cut path.
-    auto kernel = MakeKernel32();
-    std::string buffer(Kernel32::kBufferCapacity, '\0');
-    const auto answer = kernel->GetLongPathNameA(kernel->ToNarrow(FromWide(shortForm)).c_str(), buffer.data(),
-                                                 Kernel32::kBufferCapacity);
-    ASSERT_TRUE(answer);
-    Environment env;
-    const auto slash = shortForm.rfind(L'\\');
-    env.AppPath = FromWide(shortForm.substr(0, slash + 1));
-    env.AppExeName = FromWide(shortForm.substr(slash + 1, shortForm.size() - slash - 5));
-    InitAppIdentity(env, *kernel);
-    if (*answer > Kernel32::kBufferCapacity) {
-        EXPECT_EQ(GetLongName(*kernel, FromWide(shortForm)), u"");
-        EXPECT_EQ(env.IniFile, u""); // and the settings-file path stays empty
-    } else {
-        ASSERT_EQ(*answer, 0u);
-        EXPECT_EQ(GetLongName(*kernel, FromWide(shortForm)).size(), shortForm.size()); // proper-cased short form
-        EXPECT_EQ(env.IniFile.size(), shortForm.size());
-    }
-    EXPECT_EQ(env.AppTitle, u"Quenbury Tonalyx");
-}
-
 TEST(Win32Platform, CharacterOutsideTheCodePageTakesTheFallback) {
     LongNamedFolder folder(L"\u0416urnal");
     const std::wstring file = folder.root + L"\\viewer.exe";
@@ -131,25 +93,6 @@ TEST(Win32Platform, CharacterOutsideTheCodePageTakesTheFallback) {
     EXPECT_EQ(kernel->ToNarrow(FromWide(L"\u0416")), "?");
     const Text result = GetLongName(*kernel, FromWide(file));
     EXPECT_EQ(result.substr(result.size() - 18), u"\\\u0416urnal\\Viewer.exe");
-}
-
-TEST(Win32Platform, SecondProcessSeesTheFlag) {
-    ASSERT_EQ(TakeSingleInstanceLock(), false);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    // The probe lies beside this program.
-    wchar_t self[MAX_PATH];
-    const std::wstring path(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
-    std::wstring command = path.substr(0, path.rfind(L'\\') + 1) + L"" INSTANCE_PROBE;
-    ASSERT_TRUE(
-        CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
-    WaitForSingleObject(process.hProcess, 30000);
-    DWORD code = 99;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    EXPECT_EQ(code, 1u);
 }
 
 TEST(Win32Platform, ArgumentsWithoutTheProgramName) {

@@ -23,16 +23,3 @@ def from_xwd(data):
     width, height, pixel, stride, colours = header[4], header[5], header[11] // 8, header[12], header[19]
     return Shot(width, height, pixel, data, stride, header[0] + 12 * colours, (2, 1, 0))
 
-
-def from_ppm(data):
-    fields, at = [], 0
-    while len(fields) < 4:
-        while data[at:at + 1].isspace():
-            at += 1
-        end = at
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[at:end])
-        at = end
-    width, height = int(fields[1]), int(fields[2])
-    return Shot(width, height, 3, data, 3 * width, at + 1, (0, 1, 2))

@@ -70,10 +70,13 @@ class Win32Wine:
 
 
 class App:
-    """One copy of the program on the display, looked at in layout pixels scaled to device pixels."""
+    """One copy of the program on the display, looked at in layout pixels scaled to device pixels. The
+    runner stops every copy a case started."""
+    started = []
 
     def __init__(self, front, display, *args, env=None, command=None):
         self.front, self.display = front, display
+        App.started.append(self)
         self.process = subprocess.Popen(command or front.command(*args), env=display.environ({**front.env, **(env or {})}),
                                         stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
         self.window = wait_for(lambda: (display.windows(TITLE) or [None])[0])
@@ -108,11 +111,15 @@ class App:
                 return f"device pixel ({bad - left}, {y - top}) is {shot.rgb(bad, y)}, not {want}"
         return None
 
+    def readouts(self):
+        shot = self.display.shot()
+        return [self.region(label, shot) for label in (LABEL1, LABEL2)]
+
     def shows(self, point, colour):
         return wait_for(lambda: self.pixel(*point) == colour, 10)
 
     def click(self, x, y):
-        self.display.click(*self.at(x, y))
+        self.display.mouse(*self.at(x, y), "click")
 
     def stop(self):
         if self.process.poll() is None:
@@ -135,7 +142,6 @@ def first_look(front, display):
     assert app.pixel(*SWATCH1, shot) == GRAY(192)
     for x, y in [(5, 200), (540, 200), (272, 350)]:
         assert app.pixel(x, y, shot) == BLACK, f"background at {x}, {y}"
-    app.stop()
 
 
 def view_switch(front, display):
@@ -149,25 +155,20 @@ def view_switch(front, display):
     app.click(*OPTION1)
     assert app.shows(SWATCH1, GRAY(192)), "view 1 again"
     assert not app.lines(PICTURE1, display.shot())
-    app.stop()
 
 
 def keys_move_the_level(front, display):
     app = App(front, display)
-    shot = display.shot()
-    readouts = [app.region(label, shot) for label in (LABEL1, LABEL2)]
+    readouts = app.readouts()
     display.keys(app.window, "Tab", "Right")  # the focus starts on the panel; Tab reaches the slider
     assert app.shows(SWATCH1, GRAY(193)), "Tab, Right: swatch 193"
-    shot = display.shot()
-    assert all(app.region(l, shot) != r for l, r in zip((LABEL1, LABEL2), readouts)), "both readouts changed"
+    assert all(now != then for now, then in zip(app.readouts(), readouts)), "both readouts changed"
     display.keys(app.window, "Left")
     assert app.shows(SWATCH1, GRAY(192))
-    shot = display.shot()
-    assert [app.region(l, shot) for l in (LABEL1, LABEL2)] == readouts, "back at 192, the readouts as at start"
+    assert app.readouts() == readouts, "back at 192, the readouts as at start"
     for key, level in [("Next", 202), ("Prior", 192), ("End", 237), ("Home", 81), ("Down", 82), ("Up", 81)]:
         display.keys(app.window, key)
         assert app.shows(SWATCH1, GRAY(level)), f"{key}: swatch {level}, not {app.pixel(*SWATCH1)}"
-    app.stop()
 
 
 def track_click(front, display):
@@ -175,15 +176,12 @@ def track_click(front, display):
     x, y, w, h = SLIDER
     app.click(x + w - 2 * h, y + h // 2)  # in the track, right of the thumb
     assert app.shows(SWATCH1, GRAY(202)), f"a click in the track: 202, not {app.pixel(*SWATCH1)}"
-    shot = display.shot()
-    readouts = [app.region(label, shot) for label in (LABEL1, LABEL2)]
+    readouts = app.readouts()
     display.keys(app.window, "Left", "Right")  # the same level again, by the keys
     assert app.shows(SWATCH1, GRAY(202))
-    shot = display.shot()
-    assert [app.region(l, shot) for l in (LABEL1, LABEL2)] == readouts, "the readouts of 202 by click and by key"
+    assert app.readouts() == readouts, "the readouts of 202 by click and by key"
     app.click(*OPTION2)
     assert app.shows(SWATCH2, GRAY(202)), "view 2's swatch took the level while hidden"
-    app.stop()
 
 
 def drag_follows(front, display):
@@ -191,15 +189,14 @@ def drag_follows(front, display):
     display.keys(app.window, "Tab", "Home")
     assert app.shows(SWATCH1, GRAY(81))
     x, y, w, h = SLIDER
-    display.press(*app.at(x + h + 4, y + h // 2))  # on the thumb, at the left end
+    display.mouse(*app.at(x + h + 4, y + h // 2), "mousedown")  # on the thumb, at the left end
     seen = set()
     for step in range(1, 8):
-        display.move(*app.at(x + h + 4 + 25 * step, y + h // 2))
+        display.mouse(*app.at(x + h + 4 + 25 * step, y + h // 2))
         seen.add(app.pixel(*SWATCH1))
-    display.release()
+    display.mouse(*app.at(x + h + 4 + 175, y + h // 2), "mouseup")
     levels = sorted(c[0] for c in seen if c[0] == c[1] == c[2])
     assert len(levels) >= 3 and levels[0] > 81, f"the swatch follows the thumb before release: {sorted(seen)}"
-    app.stop()
 
 
 def centred(front, display):
@@ -213,7 +210,6 @@ def centred(front, display):
     want_top = max(a // 2 - (ch + top + bottom) * 15 // 2, 0)
     want_left = max(width * 15 // 2 - (cw + left + right) * 15 // 2, 0)
     assert (cx - left, cy - top) == (round(want_left / 15), round(want_top / 15)), (cx - left, cy - top)
-    app.stop()
 
 
 def one_copy(front, display):
@@ -243,27 +239,27 @@ def odd_environments(front, display):
     os.chmod(work, 0o755)
     readonly = os.path.join(work, "readonly")
     os.mkdir(readonly, 0o500)
-    odd = os.path.join(work, "Ordner mit Leerzeichen", "Größe – ÄÖÜ")
-    deep = os.path.join(work, *["a-folder-name-of-some-length"] * 12)
-    for folder in (odd, deep):
-        os.makedirs(folder)
-        shutil.copy(front.program, folder)
-    big = "x" * 100000  # Linux takes at most 128 KiB in one argument: a megabyte comes as ten
-    rows = [("XDG_RUNTIME_DIR unwritable", {"XDG_RUNTIME_DIR": readonly}, []),
-            ("TMPDIR missing", {"TMPDIR": work + "/no/such/folder"}, []),
-            ("HOME unset", {"HOME": ""}, []), ("locale de_DE.UTF-8", {"LC_ALL": "de_DE.UTF-8"}, []),
-            ("locale C", {"LC_ALL": "C"}, []), ("1 MB of arguments", {}, [big] * 10),
-            ("invalid UTF-8 arguments", {}, [b"\xff\xfe", b"a\xc3(b"]),
-            ("folder with spaces and umlauts", {}, [], os.path.join(odd, os.path.basename(front.program))),
-            ("path over 260 characters", {}, [], os.path.join(deep, os.path.basename(front.program)))]
+
+    def copy_into(*folders):
+        os.makedirs(os.path.join(work, *folders))
+        return shutil.copy(front.program, os.path.join(work, *folders))
+
+    program = front.program
+    rows = [("XDG_RUNTIME_DIR unwritable", {"XDG_RUNTIME_DIR": readonly}, [program]),
+            ("TMPDIR missing", {"TMPDIR": work + "/no/such/folder"}, [program]), ("HOME unset", {"HOME": ""}, [program]),
+            ("locale de_DE.UTF-8", {"LC_ALL": "de_DE.UTF-8"}, [program]), ("locale C", {"LC_ALL": "C"}, [program]),
+            # Linux takes at most 128 KiB in one argument: a megabyte comes as ten.
+            ("1 MB of arguments", {}, [program] + ["x" * 100000] * 10),
+            ("invalid UTF-8 arguments", {}, [program, b"\xff\xfe", b"a\xc3(b"]),
+            ("folder with spaces and umlauts", {}, [copy_into("Ordner mit Leerzeichen", "Größe – ÄÖÜ")]),
+            ("path over 260 characters", {}, [copy_into(*["a-folder-name-of-some-length"] * 12)])]
     failed = []
-    for name, env, args, *program in rows:
+    for name, env, command in rows:
         try:
-            App(front, display, env=env, command=[*front.command(*args)[:-len(args) or None][:-1],
-                                                 program[0] if program else front.program, *args]).stop()
+            App(front, display, env=env, command=command).stop()
         except AssertionError:
             failed.append(name)
-    no_display = subprocess.run(front.command(), env={k: v for k, v in display.environ().items() if k != "DISPLAY"},
+    no_display = subprocess.run([program], env={k: v for k, v in display.environ().items() if k != "DISPLAY"},
                                 capture_output=True, text=True)
     if not (0 < no_display.returncode < 128 and "cannot open the window" in no_display.stderr):
         failed.append("no display: a status and a reason")
@@ -331,7 +327,9 @@ def main():
             except Exception as error:  # noqa: BLE001 - one failed case must not hide the others
                 counts["failed"] += 1
                 print(f"FAILED: {name}: {error!r}")
-                subprocess.run(["pkill", "-KILL", "-f", front.program])
+            for app in App.started:
+                app.stop()
+            App.started.clear()
             sys.stdout.flush()
         if hasattr(front, "cleanup"):
             front.cleanup()

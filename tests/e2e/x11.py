@@ -75,17 +75,9 @@ class X11:
         run("xdotool", "windowactivate", "--sync", window, env=self.environ())
         run("xdotool", "key", "--delay", "50", *keys, env=self.environ())
 
-    def click(self, x, y):
-        run("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1", env=self.environ())
-
-    def press(self, x, y):
-        run("xdotool", "mousemove", "--sync", str(x), str(y), "mousedown", "1", env=self.environ())
-
-    def move(self, x, y):
-        run("xdotool", "mousemove", "--sync", str(x), str(y), env=self.environ())
-
-    def release(self):
-        run("xdotool", "mouseup", "1", env=self.environ())
+    def mouse(self, x, y, *then):
+        """Moves the pointer there, then "click", "mousedown" or "mouseup" with button 1, if given."""
+        run("xdotool", "mousemove", "--sync", str(x), str(y), *(then and (*then, "1")), env=self.environ())
 
 
 def wait_for(condition, seconds=30):
