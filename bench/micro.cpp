@@ -3,7 +3,7 @@
 
 #include "CenterForm.h"
 #include "Commands.h"
-#include "Form1.h"
+#include "QtForm1.h"
 #include "GammaValue.h"
 
 #include <QApplication>
@@ -67,7 +67,7 @@ BENCHMARK(CenterForm);
 // One step of the slider, with the window repainted at once, as a user sees it.
 void SliderUpdateWithRepaint(benchmark::State& state) {
     Commands::Environment env;
-    ChartWindow::Form1 form(env);
+    ChartWindow::QtForm1 form(env);
     form.Show();
     auto* slider = form.findChild<QScrollBar*>(QStringLiteral("HScroll1"));
     int level = 81;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The benchmark: start-up to the first correct frame and peak memory, program against a bare Qt window,
-# then the micro benchmarks. Prints every figure; asserts nothing.
+# The benchmark: start-up to the first correct frame and peak memory, program against a bare window of
+# its toolkit: Qt on Linux, then tonalyx.exe under Wine against a bare Win32 window; then the micro
+# benchmarks. Prints every figure; asserts nothing.
 #   bench/run.sh [RUNS]     (RUNS of each, after a warm-up; default 11)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,7 +12,22 @@ echo "Building in build/bench (Release)"
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTONALYX_BENCH=ON >/dev/null
 cmake --build build/bench >/dev/null
 
-tests/e2e/with-xvfb.sh 1024x768 bench/first-frame.sh build/bench "$runs"
+on_display() { python3 tests/e2e/x11.py 1024x768 "$@"; }
+echo "Qt on X11:"
+on_display bench/first-frame.sh build/bench/bench/frame_probe "$runs" build/bench/tonalyx build/bench/bench/tonalyx_floor
+
+echo
+echo "Building tonalyx.exe and its floor in build/bench-windows (MinGW-w64, Release)"
+cmake -S . -B build/bench-windows -G Ninja --toolchain cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
+    -DBUILD_TESTING=OFF -DTONALYX_BENCH=ON >/dev/null
+cmake --build build/bench-windows >/dev/null
+exe=build/bench-windows/tonalyx.exe
+echo "tonalyx.exe: $(stat -c %s "$exe") bytes; floor: $(stat -c %s build/bench-windows/bench/tonalyx_floor.exe) bytes"
+export WINEPREFIX=$PWD/build/bench-windows/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+echo "Win32 under Wine (a warm wineserver, as on a desktop where Wine already runs):"
+on_display bash -c 'wineboot -i >/dev/null 2>&1; wineserver -p; wine=$(command -v wine)
+    bench/first-frame.sh build/bench/bench/frame_probe "$1" "$wine $2" "$wine $3"; wineserver -k' _ \
+    "$runs" "$exe" build/bench-windows/bench/tonalyx_floor.exe
 
 echo
 echo "Micro benchmarks (offscreen):"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the core, the window drawn offscreen, and the real program
-# under an X server that the tests start themselves.
+# Builds everything and runs every test: the core, and the real program on displays that the tests
+# start themselves, for Linux (Qt) and for Windows (tonalyx.exe under Wine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test

@@ -65,7 +65,8 @@ class Win32Wine:
         self.server = subprocess.Popen(["wineserver", "-f", "-p"], env=env)
 
     def cleanup(self):
-        self.server.kill()
+        subprocess.run(["wineserver", "-k"], env={**os.environ, **self.env})
+        self.server.wait()
         shutil.rmtree(self.prefix, ignore_errors=True)
 
 

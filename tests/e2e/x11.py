@@ -88,3 +88,9 @@ def wait_for(condition, seconds=30):
         if value or time.monotonic() > deadline:
             return value
         time.sleep(0.05)
+
+
+if __name__ == "__main__":  # x11.py WIDTHxHEIGHT COMMAND...: runs a command on a display of its own
+    import sys
+    with X11(sys.argv[1]) as display:
+        sys.exit(subprocess.run(sys.argv[2:], env=display.environ()).returncode)
