@@ -23,3 +23,9 @@ def from_xwd(data):
     width, height, pixel, stride, colours = header[4], header[5], header[11] // 8, header[12], header[19]
     return Shot(width, height, pixel, data, stride, header[0] + 12 * colours, (2, 1, 0))
 
+
+
+def from_ppm(data):
+    fields = data.split(maxsplit=4)  # P6, width, height, 255, then the pixels after one blank
+    width, height = int(fields[1]), int(fields[2])
+    return Shot(width, height, 3, data, 3 * width, len(data) - 3 * width * height, (0, 1, 2))

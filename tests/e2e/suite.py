@@ -4,7 +4,8 @@ at the pixels that matter), typed at and clicked. Each case is written once and 
 
     suite.py FRONT_END PROGRAM [--scale S] [--dpi D] [--size WxH] [CASE ...]
 
-FRONT_END is qt-x11 (Xvfb and openbox) or win32-wine (tonalyx.exe under Wine, on Xvfb and openbox).
+FRONT_END is qt-x11 (Xvfb and openbox), qt-wayland (a headless sway; --scale is the output's) or
+win32-wine (tonalyx.exe under Wine, on Xvfb and openbox).
 """
 import argparse
 import os
@@ -15,6 +16,7 @@ import sys
 import tempfile
 import time
 
+from wayland import Wayland
 from x11 import X11, wait_for
 
 TITLE = "Quenbury Tonalyx"
@@ -24,7 +26,7 @@ PICTURE1 = (46, 58, 227, 267)  # view 1's line field
 SWATCH1 = (373, 158)           # inside view 1's swatch
 PICTURE4 = (114, 49, 86, 293)  # view 2's line field left of its swatch, as far as the view shows it
 SWATCH2 = (270, 192)           # inside view 2's swatch
-OPTION1, OPTION2 = (25, 415), (110, 415)
+OPTION2 = (110, 415)
 LABEL1, LABEL2 = (199, 400, 147, 29), (359, 407, 119, 15)
 SLIDER = (45, 376, 456, 20)    # the scroll bar, arrows included
 GRAY = lambda level: (level, level, level)
@@ -32,11 +34,14 @@ WHITE, BLACK = GRAY(255), GRAY(0)
 
 
 class QtX11:
-    name, posix = "qt-x11", True
+    offers = {"posix", "x11", "pointer"}
 
     def __init__(self, program, scale, dpi):
         self.program, self.scale = program, scale or (dpi / 96 if dpi else 1)
         self.env = {"QT_SCALE_FACTOR": str(scale)} if scale else {}
+
+    def display(self, size, dpi, scale):
+        return X11(size, dpi)
 
     def command(self, *args):
         return [self.program, *args]
@@ -45,8 +50,19 @@ class QtX11:
         pass
 
 
+class QtWayland(QtX11):
+    """Qt as a native Wayland client; the compositor's output scale sets the density."""
+    offers = {"posix", "wayland"}
+
+    def __init__(self, program, scale, dpi):
+        self.program, self.scale, self.env = program, 1, {}
+
+    def display(self, size, dpi, scale):
+        return Wayland(size, scale or 1)
+
+
 class Win32Wine:
-    name, posix = "win32-wine", False
+    offers = {"x11", "pointer"}
 
     def __init__(self, program, scale, dpi):
         self.program, self.scale, self.dpi = program, (dpi or 96) / 96, dpi or 96
@@ -55,6 +71,9 @@ class Win32Wine:
 
     def command(self, *args):
         return ["wine", self.program, *args]
+
+    def display(self, size, dpi, scale):
+        return X11(size)
 
     def prepare(self, display):
         env = display.environ(self.env)
@@ -85,9 +104,12 @@ class App:
         self.origin = display.client(self.window)[:2]
         assert wait_for(lambda: self.pixel(20, 14) == GRAY(128), 15), "the chart was never drawn"
 
+    @property
+    def scale(self):
+        return self.front.scale * self.display.scale
+
     def at(self, x, y):
-        s = self.front.scale
-        return self.origin[0] + round(x * s), self.origin[1] + round(y * s)
+        return self.origin[0] + round(x * self.scale), self.origin[1] + round(y * self.scale)
 
     def pixel(self, x, y, shot=None):
         return (shot or self.display.shot()).rgb(*self.at(x, y))
@@ -104,7 +126,7 @@ class App:
         if not corners:
             return f"no field's corner near {x0 - self.origin[0]}, {y0 - self.origin[1]}"
         left, top = corners[0]
-        width, height = int(rect[2] * self.front.scale) - 1, int(rect[3] * self.front.scale) - 1
+        width, height = int(rect[2] * self.scale) - 1, int(rect[3] * self.scale) - 1
         for y in range(top, top + height):
             want = WHITE if (y - top) % 2 == 0 else BLACK
             bad = next((x for x in range(left, left + width) if shot.rgb(x, y) != want), None)
@@ -134,7 +156,7 @@ class App:
 def first_look(front, display):
     app = App(front, display, "--help", "chart.png")  # arguments change nothing
     assert display.title(app.window) == TITLE
-    s = front.scale
+    s = app.scale
     assert display.client(app.window)[2:] == (round(544 * s), round(432 * s)), display.client(app.window)
     shot = display.shot()
     assert not (fault := app.lines(PICTURE1, shot)), "view 1's line field: " + fault
@@ -147,13 +169,13 @@ def first_look(front, display):
 
 def view_switch(front, display):
     app = App(front, display)
-    app.click(*OPTION2)
+    display.keys(app.window, "shift+Tab", "space")  # back from the panel to "Ansicht 2", and select it
     assert app.shows(SWATCH2, GRAY(192)), "view 2's swatch"
     shot = display.shot()
     assert not (fault := app.lines(PICTURE4, shot)), "view 2's line field: " + fault
     assert app.pixel(PICTURE4[0] + 10, PICTURE4[1] + 293, shot) == BLACK, "view 2's field ends at the view's edge"
     assert app.pixel(PICTURE1[0] + 10, PICTURE1[1] + 260, shot) == BLACK, "view 1 is hidden"
-    app.click(*OPTION1)
+    display.keys(app.window, "Left")  # the arrow selects "Ansicht 1" within the group
     assert app.shows(SWATCH1, GRAY(192)), "view 1 again"
     assert not app.lines(PICTURE1, display.shot())
 
@@ -182,7 +204,7 @@ def track_click(front, display):
     assert app.shows(SWATCH1, GRAY(202))
     assert app.readouts() == readouts, "the readouts of 202 by click and by key"
     app.click(*OPTION2)
-    assert app.shows(SWATCH2, GRAY(202)), "view 2's swatch took the level while hidden"
+    assert app.shows(SWATCH2, GRAY(202)), "a click on \"Ansicht 2\": its swatch took the level while hidden"
 
 
 def drag_follows(front, display):
@@ -292,32 +314,52 @@ def other_users(front, display):
     shutil.rmtree(shared, ignore_errors=True)
 
 
-# name, case, needs POSIX, needs root
-CASES = [("first look", first_look, False, False), ("view switch", view_switch, False, False),
-         ("keys move the level", keys_move_the_level, False, False), ("track click", track_click, False, False),
-         ("drag follows the thumb", drag_follows, False, False), ("centred by its outer frame", centred, False, False),
-         ("one copy only", one_copy, False, False), ("odd environments", odd_environments, True, False),
-         ("other users", other_users, True, True)]
+def native_wayland(front, display):
+    app = App(front, display)
+    assert display.app_id(app.window) == "com.quenbury.Tonalyx", display.node(app.window)
+    assert display.node(app.window).get("shell") == "xdg_shell", "a native client, not through XWayland"
+
+
+def scale_change(front, display):
+    """The user moves the window to a screen of another scale: the chart is drawn anew at its density."""
+    app = App(front, display)
+    display.set_scale(2)
+    wait_for(lambda: display.client(app.window)[2] == 1088, 10)
+    app.origin = display.client(app.window)[:2]
+    assert app.shows((20, 14), GRAY(128)), "the chart at the new scale"
+    time.sleep(0.5)  # the redraw at the new density may come in a second frame
+    assert not (fault := app.lines(PICTURE1, display.shot())), "view 1's line field at scale 2: " + fault
+
+
+# name, case, what the front end must offer: POSIX environments, an X11 desktop, Wayland, root
+CASES = [("first look", first_look, set()), ("view switch", view_switch, set()),
+         ("keys move the level", keys_move_the_level, set()), ("track click", track_click, {"pointer"}),
+         ("drag follows the thumb", drag_follows, {"pointer"}), ("centred by its outer frame", centred, {"x11"}),
+         ("one copy only", one_copy, set()), ("odd environments", odd_environments, {"posix", "x11"}),
+         ("other users", other_users, {"posix", "x11", "root"}), ("native Wayland client", native_wayland, {"wayland"}),
+         ("scale change", scale_change, {"wayland"})]
+
+
+FRONT_ENDS = {"qt-x11": QtX11, "qt-wayland": QtWayland, "win32-wine": Win32Wine}
 
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("front", choices=["qt-x11", "win32-wine"])
+    parser.add_argument("front", choices=FRONT_ENDS)
     parser.add_argument("program")
     parser.add_argument("--scale", type=float)
     parser.add_argument("--dpi", type=int)
     parser.add_argument("--size", default="1024x768")
     parser.add_argument("cases", nargs="*")
     options = parser.parse_intermixed_args()
-    front = {"qt-x11": QtX11, "win32-wine": Win32Wine}[options.front](os.path.abspath(options.program),
-                                                                     options.scale, options.dpi)
+    front = FRONT_ENDS[options.front](os.path.abspath(options.program), options.scale, options.dpi)
     counts = {"passed": 0, "failed": 0, "skipped": 0}
-    with X11(options.size, options.dpi if options.front == "qt-x11" else None) as display:
+    with front.display(options.size, options.dpi, options.scale) as display:
         front.prepare(display)
-        for name, case, posix, root in CASES:
+        for name, case, needs in CASES:
             if options.cases and name not in options.cases:
                 continue
-            if (posix and not front.posix) or (root and os.geteuid() != 0):
+            if not needs <= front.offers | ({"root"} if os.geteuid() == 0 else set()):
                 counts["skipped"] += 1
                 print(f"skipped: {name}")
                 continue

@@ -14,7 +14,7 @@ def run(*command, **kwargs):
 
 
 class X11:
-    name = "x11"
+    scale = 1  # the density is the program's to choose here
 
     def __init__(self, size="1024x768", dpi=None):
         self.size, self.dpi = size, dpi
