@@ -5,9 +5,12 @@
 #   install-deps.sh bench  that, plus what the benchmarks need
 set -euo pipefail
 
-run_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation2)
+# Qt's X11 plugin needs libxcb-cursor0 from Qt 6.5 on; qt6-wayland makes the program a native Wayland
+# client, so that a scaling compositor does not stretch the chart.
+run_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation2
+              qt6-wayland libxcb-cursor0)
 test_packages=(libgtest-dev xvfb xdotool openbox x11-utils x11-xserver-utils x11-apps locales python3 procps
-               desktop-file-utils appstream dpkg-dev file
+               sway grim wtype desktop-file-utils appstream dpkg-dev file
                g++-mingw-w64-x86-64 wine wine64)
 
 bench_packages=(libbenchmark-dev)

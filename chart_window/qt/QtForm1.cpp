@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <utility>
@@ -183,12 +185,45 @@ void QtForm1::Build() {
 }
 
 void QtForm1::Show() {
-    if (!loaded_) {
+    const bool first = !loaded_;
+    if (first) {
         loaded_ = true;
         // Nothing in loading is expected to fail; if anything did, the window still opens.
         (void)handlers_.Form_Load();
     }
     show();
+    if (first)
+        FollowScreens();
+}
+
+void QtForm1::FollowScreens() {
+    auto follow = [this](QScreen* screen) {
+        connect(screen, &QScreen::geometryChanged, this, &QtForm1::FollowScreenDensity, Qt::QueuedConnection);
+        connect(screen, &QScreen::physicalDotsPerInchChanged, this, &QtForm1::FollowScreenDensity,
+                Qt::QueuedConnection);
+    };
+    for (QScreen* screen : QGuiApplication::screens())
+        follow(screen);
+    connect(qApp, &QGuiApplication::screenAdded, this, follow);
+    FollowNativeWindow();
+}
+
+void QtForm1::FollowNativeWindow() {
+    connect(windowHandle(), &QWindow::screenChanged, this, &QtForm1::FollowScreenDensity, Qt::QueuedConnection);
+}
+
+void QtForm1::FollowScreenDensity() {
+    // Qt 6.4 on Wayland keeps a window at its old density when its screen's scale changes, and the
+    // compositor then stretches the chart into doubled or blurred rows. A new native window takes the
+    // screen's density. Later Qt follows by itself, and then nothing happens here.
+    const QWindow* window = windowHandle();
+    if (window && isVisible() && window->screen() &&
+        window->devicePixelRatio() != window->screen()->devicePixelRatio()) {
+        hide();
+        destroy();
+        show();
+        FollowNativeWindow();
+    }
 }
 
 template <class T> T* QtForm1::Control(const ControlId& id) { return qobject_cast<T*>(Find(id)); }

@@ -35,6 +35,9 @@ class QtForm1 final : public QWidget, public FormControls {
 
   private:
     void Build();
+    void FollowScreens();
+    void FollowNativeWindow();
+    void FollowScreenDensity();
     QWidget* CreateControl(const ControlSpec& row, QWidget* parent);
     QWidget* ClientOf(const ControlId& container);
     QWidget* Find(const ControlId& id);

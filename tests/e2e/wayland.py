@@ -80,7 +80,7 @@ class Wayland:
     def client(self, window):
         """The window's content on the screen, in device pixels."""
         node = self.node(window)
-        rect, inner = node["rect"], node["window_rect"]
+        rect, inner = node.get("rect", {"x": 0, "y": 0}), node.get("window_rect", {"x": 0, "y": 0, "width": 0, "height": 0})
         return tuple(round(v * self.scale) for v in (rect["x"] + inner["x"], rect["y"] + inner["y"],
                                                       inner["width"], inner["height"]))
 
