@@ -20,8 +20,13 @@ for f in "${expected[@]}"; do
     [ -e "$stage/$f" ] || { echo "missing from the install: $f"; exit 1; }
 done
 desktop-file-validate "$stage/usr/share/applications/$id.desktop"
-appstreamcli validate --no-net --pedantic "$stage/usr/share/metainfo/$id.metainfo.xml" ||
-    appstreamcli validate --no-net "$stage/usr/share/metainfo/$id.metainfo.xml"
+# The project has no homepage yet. Validators that want one (AppStream 1.0) are told that this one check
+# is only information; older ones do not know the check and validate as they are.
+metainfo="$stage/usr/share/metainfo/$id.metainfo.xml"
+if ! verdict=$(appstreamcli validate --no-net --override=url-homepage-missing=info "$metainfo" 2>&1); then
+    grep -q "not recognized" <<<"$verdict" || { echo "$verdict"; exit 1; }
+    appstreamcli validate --no-net "$metainfo"
+fi
 grep -q 'release version="1.00.0002"' "$stage/usr/share/metainfo/$id.metainfo.xml"
 
 (cd "$build" && cpack -G DEB >/dev/null 2>&1)
@@ -33,6 +38,7 @@ grep -q "hicolor/256x256/apps/$id.png" <<<"$contents"
 depends=$(dpkg-deb -f "$deb" Depends)
 grep -q libqt6widgets6 <<<"$depends"
 grep -q qt6-qpa-plugins <<<"$depends"
+grep -q qt6-wayland <<<"$depends"
 echo "package $(basename "$deb"): $(wc -l <<<"$contents") entries, depends on $depends"
 
 # The installed program, started as the menu starts it (the Exec line of its desktop entry), opens
