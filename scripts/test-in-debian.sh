@@ -3,7 +3,8 @@
 # user of the project would: a debootstrap chroot with a clean clone of the committed tree. Then installs
 # the .deb there with apt and starts the program from its desktop entry.
 #   scripts/test-in-debian.sh RELEASE
-# Needs root. The base system of each release is kept in /var/cache/tonalyx-chroots between runs.
+# Needs root. The base system of each release, and the packages apt downloads into it, are kept in
+# /var/cache/tonalyx-chroots between runs on one machine.
 set -euo pipefail
 release=${1:?usage: test-in-debian.sh RELEASE}
 cd "$(dirname "$0")/.."
@@ -24,7 +25,7 @@ fi
 
 root=$(mktemp -d "/var/tmp/tonalyx-$release.XXXXXX")
 cleanup() {
-    umount -R "$root/proc" "$root/sys" "$root/dev" 2>/dev/null || true
+    umount -R "$root/proc" "$root/sys" "$root/dev" "$root/var/cache/apt/archives" 2>/dev/null || true
     rm -rf --one-file-system "$root"
 }
 trap cleanup EXIT
@@ -32,6 +33,8 @@ cp -a "$base/." "$root/"
 mount -t proc proc "$root/proc"
 mount --rbind /sys "$root/sys" && mount --make-rslave "$root/sys"
 mount --rbind /dev "$root/dev" && mount --make-rslave "$root/dev"
+mkdir -p "$base-archives/partial"
+mount --bind "$base-archives" "$root/var/cache/apt/archives"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 git clone -q . "$root/src"
 

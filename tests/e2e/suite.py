@@ -330,6 +330,8 @@ def scale_change(front, display):
     app = App(front, display)
     display.set_scale(2)
     assert wait_for(lambda: app.find() and display.client(app.window)[2] == 1088, 10), "rescaled"
+    display.swaymsg(f"[con_id={app.window}]", "move", "position", "center")  # the screen is half as wide now
+    app.find()
     wait_for(lambda: not app.lines(PICTURE1, display.shot()), 10)  # the redraw may take a frame or two
     assert not (fault := app.lines(PICTURE1, display.shot())), "view 1's line field at scale 2: " + fault
 
