@@ -30,10 +30,8 @@ class FakeControls final : public FormControls {
     std::int16_t slider = 192;
 
     Result<void> SetBackColor(const ControlId& box, RgbColour colour) override {
-        if (Note("SetBackColor " + box.ToString() + " " + std::to_string(colour)))
-            return kFails;
-        colours[box.ToString()] = colour;
-        return {};
+        return Step("SetBackColor " + box.ToString() + " " + std::to_string(colour),
+                    [&] { colours[box.ToString()] = colour; });
     }
     Result<RgbColour> BackColor(const ControlId& box) override {
         if (Note("BackColor " + box.ToString()))
@@ -41,17 +39,15 @@ class FakeControls final : public FormControls {
         return colours[box.ToString()];
     }
     Result<void> SetCaption(const ControlId& label, const Text& caption) override {
-        if (Note("SetCaption " + label.ToString() + " " + Narrow(caption)))
-            return kFails;
-        captions[label.ToString()] = Narrow(caption);
-        return {};
+        return Step("SetCaption " + label.ToString() + " " + Narrow(caption),
+                    [&] { captions[label.ToString()] = Narrow(caption); });
     }
     Result<void> SetVisible(const ControlId& box, bool shown) override {
-        return Note("SetVisible " + box.ToString() + (shown ? " 1" : " 0")) ? kFails : Result<void>{};
+        return Step("SetVisible " + box.ToString() + (shown ? " 1" : " 0"), [] {});
     }
     Result<std::int16_t> SliderValue() override { return slider; }
     Result<void> SetTitle(const Text& title) override {
-        return Note("SetTitle " + Narrow(title)) ? kFails : Result<void>{};
+        return Step("SetTitle " + Narrow(title), [] {});
     }
     Commands::FormGeometry& OuterFrame() override { return frame; }
     const Commands::Screen& PrimaryScreen() override { return screen; }
@@ -65,6 +61,12 @@ class FakeControls final : public FormControls {
     bool Note(std::string call) {
         log.push_back(call);
         return call == failing;
+    }
+    template <class Effect> Result<void> Step(std::string call, Effect effect) {
+        if (Note(std::move(call)))
+            return kFails;
+        effect();
+        return {};
     }
 };
 
@@ -117,9 +119,8 @@ TEST(Form1, SliderUpdateShowsTheLevelEverywhere) {
         const char* gamma;
     };
     for (const Case& c :
-         {Case{81, "RGB(81, 81, 81)", "Gamma :  0.60"}, Case{128, "RGB(128, 128, 128)", "Gamma :  1.00"},
-          Case{192, "RGB(192, 192, 192)", "Gamma :  2.44"}, Case{193, "RGB(193, 193, 193)", "Gamma :  2.48"},
-          Case{202, "RGB(202, 202, 202)", "Gamma :  2.97"}, Case{237, "RGB(237, 237, 237)", "Gamma :  9.46"}}) {
+         {Case{81, "RGB(81, 81, 81)", "Gamma :  0.60"}, Case{193, "RGB(193, 193, 193)", "Gamma :  2.48"},
+          Case{237, "RGB(237, 237, 237)", "Gamma :  9.46"}}) {
         Window w;
         w.controls.slider = c.level;
         w.form.HScroll1_Scroll();

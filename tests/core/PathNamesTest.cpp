@@ -83,10 +83,4 @@ TEST(GetLongName, ExistingPathTakesThePlatformsLongForm) {
               u"C:\\Program Files\\Quenbury tools\\TONALYX.exe");
 }
 
-TEST(GetLongName, LongFormThatDoesNotFitGivesTheEmptyText) {
-    Fakes::Kernel32 kernel;
-    kernel.longForms["C:\\LONG~1\\A.EXE"] = "C:\\" + std::string(kCapacity, 'd') + "\\a.exe";
-    EXPECT_EQ(GetLongName(kernel, u"C:\\LONG~1\\A.EXE"), u"");
-}
-
 } // namespace

@@ -24,21 +24,6 @@ TEST(NarrowText, Utf8Locale) {
     std::setlocale(LC_ALL, "C");
 }
 
-TEST(NarrowText, AsciiLocaleWritesQuestionMarks) {
-    std::setlocale(LC_ALL, "C");
-    EXPECT_EQ(ToNarrow(u"a\u00e4b"), "a?b");
-}
-
-TEST(PosixServices, RunningExecutable) {
-    auto app = MakeAppObject();
-    const auto path = app->Path();
-    const auto name = app->EXEName();
-    ASSERT_TRUE(path && name);
-    EXPECT_EQ(*name, u"tonalyx_core_tests");
-    EXPECT_EQ(path->front(), u'/');
-    EXPECT_NE(path->back(), u'/');
-}
-
 TEST(PosixServices, ArgumentsJoinedByBlanks) {
     char program[] = "tonalyx", a[] = "--help", b[] = "two words", c[] = "";
     char* argv[] = {program, a, b, c, nullptr};

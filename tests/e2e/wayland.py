@@ -74,9 +74,6 @@ class Wayland:
     def title(self, window):
         return self.node(window).get("name")
 
-    def app_id(self, window):
-        return self.node(window).get("app_id")
-
     def client(self, window):
         """The window's content on the screen, in device pixels."""
         node = self.node(window)
