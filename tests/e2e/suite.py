@@ -61,6 +61,9 @@ class QtWayland(QtX11):
 
 class Win32Wine:
     offers = {"x11", "pointer"}
+    # The program centres the frame that Wine measures; the window manager draws its own, which Wine 8
+    # matches exactly and Wine 10 to 3 pixels.
+    frame_slack = 3
 
     def __init__(self, program, scale, dpi):
         self.program, self.scale, self.dpi = program, (dpi or 96) / 96, dpi or 96
@@ -235,7 +238,8 @@ def centred(front, display):
     a = round(height * 15 * 0.85)
     want_top = max(a // 2 - (ch + top + bottom) * 15 // 2, 0)
     want_left = max(width * 15 // 2 - (cw + left + right) * 15 // 2, 0)
-    assert (cx - left, cy - top) == (round(want_left / 15), round(want_top / 15)), (cx - left, cy - top)
+    off = (cx - left - round(want_left / 15), cy - top - round(want_top / 15))
+    assert max(map(abs, off)) <= getattr(front, "frame_slack", 0), f"the outer frame is off by {off}"
 
 
 def one_copy(front, display):
