@@ -238,7 +238,7 @@ LRESULT Win32Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-        return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        return OnControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case kDpiChanged:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
@@ -301,11 +301,10 @@ void Win32Form1::OnHScroll(WPARAM wParam, HWND slider) {
         handlers_.HScroll1_Change();
 }
 
-LRESULT Win32Form1::OnControlColour(HDC dc, HWND handle) {
+LRESULT Win32Form1::OnControlColour(UINT message, HDC dc, HWND handle) {
     const Control* control = FindControl(handle);
     if (!control)
-        return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                              reinterpret_cast<LPARAM>(handle));
+        return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(handle));
     SetTextColor(dc, Resolve(control->row->fore));
     if (control->row->back.role == Colour::Role::Transparent) {
         // On a solid box, its own colour is what shows through.

@@ -74,7 +74,7 @@ class Win32Form1 final : public FormControls {
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(WPARAM wParam, HWND control);
     void OnHScroll(WPARAM wParam, HWND slider);
-    LRESULT OnControlColour(HDC dc, HWND control);
+    LRESULT OnControlColour(UINT message, HDC dc, HWND control);
     void OnDpiChanged(int dpi, const RECT& suggested);
 
     void Build();
