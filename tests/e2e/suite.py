@@ -99,16 +99,15 @@ class App:
         self.front, self.display = front, display
         App.started.append(self)
         self.process = subprocess.Popen(command or front.command(*args), env=display.environ({**front.env, **(env or {})}),
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-        self.window = wait_for(lambda: (display.windows(TITLE) or [None])[0])
-        assert self.window, "no window appeared"
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         # Where the window stands once it shows the chart; a compositor may still move it after mapping.
-        assert wait_for(lambda: self.find() and self.pixel(20, 14) == GRAY(128), 15), "the chart was never drawn"
+        assert wait_for(lambda: self.find() and self.pixel(20, 14) == GRAY(128)), "no window showed the chart"
 
     def find(self):
-        self.window = (self.display.windows(TITLE) or [self.window])[0]
-        self.origin = self.display.client(self.window)[:2]
-        return True
+        windows = self.display.windows(TITLE)
+        if windows:
+            self.window, self.origin = windows[0], self.display.client(windows[0])[:2]
+        return bool(windows)
 
     @property
     def scale(self):
@@ -267,15 +266,13 @@ def one_copy(front, display):
 def odd_environments(front, display):
     work = tempfile.mkdtemp()
     os.chmod(work, 0o755)
-    readonly = os.path.join(work, "readonly")
-    os.mkdir(readonly, 0o500)
 
     def copy_into(*folders):
         os.makedirs(os.path.join(work, *folders))
         return shutil.copy(front.program, os.path.join(work, *folders))
 
     program = front.program
-    rows = [("XDG_RUNTIME_DIR unwritable", {"XDG_RUNTIME_DIR": readonly}, [program]), ("HOME unset", {"HOME": ""}, [program]),
+    rows = [("HOME unset", {"HOME": ""}, [program]),
             ("locale de_DE.UTF-8", {"LC_ALL": "de_DE.UTF-8"}, [program]),
             # Linux takes at most 128 KiB in one argument: a megabyte comes as ten.
             ("1 MB of arguments", {}, [program] + ["x" * 100000] * 10),

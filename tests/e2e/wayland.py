@@ -81,9 +81,6 @@ class Wayland:
         return tuple(round(v * self.scale) for v in (rect["x"] + inner["x"], rect["y"] + inner["y"],
                                                       inner["width"], inner["height"]))
 
-    def screen_size(self):
-        return tuple(int(v) for v in self.size.split("x"))
-
     def set_scale(self, scale):
         self.swaymsg("output", "HEADLESS-1", "scale", str(scale))
         self.scale = scale
