@@ -39,10 +39,29 @@ struct Colour {
 };
 
 enum class FontStyle {
-    WindowDefault,
-    PatchCaption, // Arial 6.75 pt bold
-    GammaReadout, // Arial 14.25 pt bold
+    WindowDefault, // Arial 8 pt
+    PatchCaption,  // Arial 6.75 pt bold
+    GammaReadout,  // Arial 14.25 pt bold
 };
+
+inline constexpr const char* kFontFace = "Arial";
+
+struct FontSpec {
+    double points;
+    bool bold;
+};
+
+constexpr FontSpec FontOf(FontStyle style) {
+    switch (style) {
+    case FontStyle::PatchCaption:
+        return {6.75, true};
+    case FontStyle::GammaReadout:
+        return {14.25, true};
+    case FontStyle::WindowDefault:
+        break;
+    }
+    return {8.0, false};
+}
 
 // A control's name and, for a control array, its index (-1 otherwise); written "picGamma(3)".
 struct ControlId {

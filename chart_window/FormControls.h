@@ -15,6 +15,11 @@ namespace ChartWindow {
 using RgbColour = std::uint32_t;
 constexpr RgbColour GrayColour(int level) { return static_cast<RgbColour>(level) * 65793u; }
 
+// What a front end answers when asked for a control the window does not have.
+inline std::unexpected<Commands::Failure> NoSuchControl() {
+    return Commands::Fail(Commands::ErrorCode::InvalidArgument);
+}
+
 class FormControls {
   public:
     virtual ~FormControls() = default;

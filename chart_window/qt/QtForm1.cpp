@@ -23,11 +23,6 @@ namespace {
 constexpr Qt::WindowFlags kWindowFlags =
     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
-constexpr const char* kArial = "Arial";
-constexpr qreal kWindowFontPoints = 8.0;
-constexpr qreal kPatchCaptionPoints = 6.75;
-constexpr qreal kGammaReadoutPoints = 14.25;
-
 QColor Resolve(const Colour& colour) {
     const QPalette palette = QApplication::palette();
     switch (colour.role) {
@@ -45,10 +40,10 @@ QColor Resolve(const Colour& colour) {
     return Qt::transparent;
 }
 
-QFont CaptionFont(qreal points) {
-    QFont font(kArial);
-    font.setPointSizeF(points);
-    font.setBold(true);
+QFont FontFor(FontStyle style) {
+    QFont font(QString::fromLatin1(kFontFace));
+    font.setPointSizeF(FontOf(style).points);
+    font.setBold(FontOf(style).bold);
     return font;
 }
 
@@ -79,9 +74,7 @@ QtForm1::QtForm1(const Commands::Environment& environment)
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
     setAutoFillBackground(true);
-    QFont font(kArial);
-    font.setPointSizeF(kWindowFontPoints);
-    setFont(font);
+    setFont(FontFor(FontStyle::WindowDefault));
     setWindowIcon(QPixmap::fromImage(QImage(monitor_xpm)));
     RequestFrameExtents(*this);
     Build();
@@ -121,10 +114,8 @@ QWidget* QtForm1::CreateControl(const ControlSpec& row, QWidget* parent) {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         if (row.border == Border::Single)
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
-        if (row.font == FontStyle::PatchCaption)
-            label->setFont(CaptionFont(kPatchCaptionPoints));
-        else if (row.font == FontStyle::GammaReadout)
-            label->setFont(CaptionFont(kGammaReadoutPoints));
+        if (row.font != FontStyle::WindowDefault)
+            label->setFont(FontFor(row.font));
         widget = label;
         break;
     }
@@ -228,14 +219,10 @@ void QtForm1::FollowScreenDensity() {
 
 template <class T> T* QtForm1::Control(const ControlId& id) { return qobject_cast<T*>(Find(id)); }
 
-namespace {
-const auto kNoSuchControl = Commands::Fail(Commands::ErrorCode::InvalidArgument);
-}
-
 Commands::Result<void> QtForm1::SetBackColor(const ControlId& box, RgbColour colour) {
     auto* picture = Control<PictureBox>(box);
     if (!picture)
-        return kNoSuchControl;
+        return NoSuchControl();
     picture->setBackColor(QColor(colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff));
     return {};
 }
@@ -243,7 +230,7 @@ Commands::Result<void> QtForm1::SetBackColor(const ControlId& box, RgbColour col
 Commands::Result<RgbColour> QtForm1::BackColor(const ControlId& box) {
     auto* picture = Control<PictureBox>(box);
     if (!picture)
-        return kNoSuchControl;
+        return NoSuchControl();
     const QColor c = picture->backColor();
     return static_cast<RgbColour>(c.red() + 256 * c.green() + 65536 * c.blue());
 }
@@ -251,7 +238,7 @@ Commands::Result<RgbColour> QtForm1::BackColor(const ControlId& box) {
 Commands::Result<void> QtForm1::SetCaption(const ControlId& label, const Commands::Text& caption) {
     auto* control = Control<QLabel>(label);
     if (!control)
-        return kNoSuchControl;
+        return NoSuchControl();
     control->setText(QString::fromStdU16String(caption));
     return {};
 }
@@ -259,7 +246,7 @@ Commands::Result<void> QtForm1::SetCaption(const ControlId& label, const Command
 Commands::Result<void> QtForm1::SetVisible(const ControlId& box, bool visible) {
     auto* picture = Control<PictureBox>(box);
     if (!picture)
-        return kNoSuchControl;
+        return NoSuchControl();
     picture->setVisible(visible);
     return {};
 }
@@ -267,7 +254,7 @@ Commands::Result<void> QtForm1::SetVisible(const ControlId& box, bool visible) {
 Commands::Result<std::int16_t> QtForm1::SliderValue() {
     auto* slider = Control<QScrollBar>({"HScroll1"});
     if (!slider)
-        return kNoSuchControl;
+        return NoSuchControl();
     return static_cast<std::int16_t>(slider->value());
 }
 

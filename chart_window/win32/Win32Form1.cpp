@@ -15,15 +15,6 @@ constexpr UINT kDpiChanged = 0x02E0; // WM_DPICHANGED, newer than the headers' d
 // A fixed-size window with a title and a close box, and no minimise or maximise box.
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
-struct FontSpec {
-    double points;
-    int weight;
-};
-// By FontStyle: the window's default font, the patch captions, the gamma readout.
-constexpr std::array<FontSpec, 3> kFonts = {{{8.0, FW_NORMAL}, {6.75, FW_BOLD}, {14.25, FW_BOLD}}};
-
-const auto kNoSuchControl = Commands::Fail(Commands::ErrorCode::InvalidArgument);
-
 COLORREF Resolve(const Colour& colour) {
     switch (colour.role) {
     case Colour::Role::ButtonFace:
@@ -134,11 +125,14 @@ void Win32Form1::Build() {
 }
 
 void Win32Form1::CreateFonts() {
-    for (std::size_t i = 0; i < kFonts.size(); ++i) {
+    const std::wstring face = Wide(kFontFace);
+    for (std::size_t i = 0; i < fonts_.size(); ++i) {
+        const FontSpec font = FontOf(static_cast<FontStyle>(i));
         DeleteObject(fonts_[i]);
-        fonts_[i] = CreateFontW(-static_cast<int>(std::lround(kFonts[i].points * dpi_ / 72.0)), 0, 0, 0,
-                                kFonts[i].weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial");
+        fonts_[i] =
+            CreateFontW(-static_cast<int>(std::lround(font.points * dpi_ / 72.0)), 0, 0, 0,
+                        font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face.c_str());
     }
     for (const Control& control : controls_)
         if (control.row->kind == ControlKind::Label || control.row->kind == ControlKind::OptionButton)
@@ -330,7 +324,7 @@ void Win32Form1::OnDpiChanged(int dpi, const RECT& suggested) {
 Commands::Result<void> Win32Form1::SetBackColor(const ControlId& box, RgbColour colour) {
     HWND handle = Find(box);
     if (!handle)
-        return kNoSuchControl;
+        return NoSuchControl();
     SetPictureBoxColour(handle, colour);
     return {};
 }
@@ -338,21 +332,21 @@ Commands::Result<void> Win32Form1::SetBackColor(const ControlId& box, RgbColour 
 Commands::Result<RgbColour> Win32Form1::BackColor(const ControlId& box) {
     HWND handle = Find(box);
     if (!handle)
-        return kNoSuchControl;
+        return NoSuchControl();
     return PictureBoxColour(handle);
 }
 
 Commands::Result<void> Win32Form1::SetCaption(const ControlId& label, const Commands::Text& caption) {
     HWND handle = Find(label);
     if (!handle || !SetWindowTextW(handle, Wide(caption)))
-        return kNoSuchControl;
+        return NoSuchControl();
     return {};
 }
 
 Commands::Result<void> Win32Form1::SetVisible(const ControlId& box, bool visible) {
     HWND handle = Find(box);
     if (!handle)
-        return kNoSuchControl;
+        return NoSuchControl();
     ShowWindow(handle, visible ? SW_SHOW : SW_HIDE);
     return {};
 }
@@ -360,13 +354,13 @@ Commands::Result<void> Win32Form1::SetVisible(const ControlId& box, bool visible
 Commands::Result<std::int16_t> Win32Form1::SliderValue() {
     HWND handle = Find({"HScroll1"});
     if (!handle)
-        return kNoSuchControl;
+        return NoSuchControl();
     return static_cast<std::int16_t>(GetScrollPos(handle, SB_CTL));
 }
 
 Commands::Result<void> Win32Form1::SetTitle(const Commands::Text& title) {
     if (!SetWindowTextW(window_, Wide(title)))
-        return kNoSuchControl;
+        return NoSuchControl();
     return {};
 }
 
