@@ -375,8 +375,14 @@ RECT Win32Form1::Frame::Outer() const {
 
 float Win32Form1::Frame::Left() const { return Outer().left * form_.TwipsPerPixel(); }
 float Win32Form1::Frame::Top() const { return Outer().top * form_.TwipsPerPixel(); }
-float Win32Form1::Frame::Width() const { return (Outer().right - Outer().left) * form_.TwipsPerPixel(); }
-float Win32Form1::Frame::Height() const { return (Outer().bottom - Outer().top) * form_.TwipsPerPixel(); }
+float Win32Form1::Frame::Width() const {
+    const RECT outer = Outer();
+    return (outer.right - outer.left) * form_.TwipsPerPixel();
+}
+float Win32Form1::Frame::Height() const {
+    const RECT outer = Outer();
+    return (outer.bottom - outer.top) * form_.TwipsPerPixel();
+}
 
 void Win32Form1::Frame::SetLeft(float left) {
     SetWindowPos(form_.window_, nullptr, static_cast<int>(std::lround(left / form_.TwipsPerPixel())), Outer().top, 0, 0,
