@@ -45,5 +45,5 @@ inside bash -c 'cd /src && scripts/test.sh'
 echo "Debian $release: installing the .deb and starting the program from its desktop entry"
 inside bash -c 'cd /src && apt-get install -y -qq ./build/test/tonalyx_*.deb >/dev/null &&
     dpkg -s tonalyx | grep -E "^(Version|Depends):"'
-inside /src/tests/install/start-from-menu.py /usr/share/applications/com.quenbury.Tonalyx.desktop
+inside /src/tests/e2e/suite.py qt-x11 /usr/bin/tonalyx "started from its menu entry"
 echo "Debian $release: the installed program, started from its menu entry, opened its window"

@@ -121,7 +121,7 @@ void RegisterOnce() {
 
 } // namespace
 
-HWND CreatePictureBox(const ControlSpec& row, HWND parent, COLORREF back, int dpi) {
+HWND CreatePictureBox(const ControlSpec& row, HWND parent, COLORREF back, int dpi, const DeviceRect& place) {
     RegisterOnce();
     DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP | (row.visible ? WS_VISIBLE : 0);
     DWORD extended = WS_EX_CONTROLPARENT;
@@ -134,8 +134,8 @@ HWND CreatePictureBox(const ControlSpec& row, HWND parent, COLORREF back, int dp
     data->brush = CreateSolidBrush(back);
     data->pictureName = std::string(row.picture);
     data->dpi = dpi;
-    HWND box = CreateWindowExW(extended, kClassName, L"", style, 0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr),
-                               nullptr);
+    HWND box = CreateWindowExW(extended, kClassName, L"", style, place.left, place.top, place.width, place.height,
+                               parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (box)
         SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(data.release()));
     return box;
@@ -148,8 +148,9 @@ void SetPictureBoxColour(HWND box, COLORREF colour) {
     data->back = colour;
     DeleteObject(data->brush);
     data->brush = CreateSolidBrush(colour);
-    // The box and whatever stands on it transparently.
-    RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    // The box and whatever stands on it transparently. A hidden box is drawn whole when it is shown.
+    if (IsWindowVisible(box))
+        RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 COLORREF PictureBoxColour(HWND box) {

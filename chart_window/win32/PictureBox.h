@@ -10,8 +10,16 @@
 
 namespace ChartWindow {
 
-// Creates the box for `row` in `parent`, `dpi` dots per inch deciding the picture's density.
-HWND CreatePictureBox(const ControlSpec& row, HWND parent, COLORREF back, int dpi);
+// A control's place in its container, in device pixels.
+struct DeviceRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// Creates the box for `row` in `parent` at `place`, `dpi` dots per inch deciding the picture's density.
+HWND CreatePictureBox(const ControlSpec& row, HWND parent, COLORREF back, int dpi, const DeviceRect& place);
 
 // Background colour: shown at once; read back as last set.
 void SetPictureBoxColour(HWND box, COLORREF colour);

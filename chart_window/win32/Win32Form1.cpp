@@ -84,44 +84,56 @@ Win32Form1::~Win32Form1() {
 int Win32Form1::ToDevice(int twips) const { return static_cast<int>(std::lround(TwipsToPixels(twips) * dpi_ / 96.0)); }
 
 void Win32Form1::Build() {
+    // Each control is made at its place, with its font, and in its stacking position: a new child goes
+    // below its siblings, so earlier rows lie above later ones. Every call that changes a window is a
+    // round trip to the window server under Wine, so nothing is moved or redrawn twice before the window
+    // is first shown.
+    CreateFonts();
     HINSTANCE instance = GetModuleHandleW(nullptr);
     bool firstOption = true;
     for (const ControlSpec& row : ControlTable()) {
         HWND parent = row.container == kForm ? window_ : Find(row.container);
         const DWORD shown = WS_CHILD | WS_CLIPSIBLINGS | (row.visible ? WS_VISIBLE : 0);
         const std::wstring caption = Wide(row.caption);
+        const DeviceRect place = Place(row);
+        const auto create = [&](const wchar_t* windowClass, DWORD style) {
+            return CreateWindowExW(0, windowClass, caption.c_str(), shown | style, place.left, place.top, place.width,
+                                   place.height, parent, nullptr, instance, nullptr);
+        };
         HWND handle = nullptr;
         switch (row.kind) {
         case ControlKind::PictureBox:
-            handle = CreatePictureBox(row, parent, Resolve(row.back), dpi_);
+            handle = CreatePictureBox(row, parent, Resolve(row.back), dpi_, place);
             break;
         case ControlKind::Label:
-            handle = CreateWindowExW(0, L"STATIC", caption.c_str(),
-                                     shown | SS_CENTER | SS_NOPREFIX | (row.border == Border::Single ? WS_BORDER : 0),
-                                     0, 0, 0, 0, parent, nullptr, instance, nullptr);
+            handle = create(L"STATIC", SS_CENTER | SS_NOPREFIX | (row.border == Border::Single ? WS_BORDER : 0));
             break;
         case ControlKind::OptionButton:
             // The option buttons form one group; the scroll bar after them starts the next.
-            handle = CreateWindowExW(0, L"BUTTON", caption.c_str(),
-                                     shown | BS_AUTORADIOBUTTON | (firstOption ? WS_GROUP | WS_TABSTOP : 0), 0, 0, 0, 0,
-                                     parent, nullptr, instance, nullptr);
+            handle = create(L"BUTTON", BS_AUTORADIOBUTTON | (firstOption ? WS_GROUP | WS_TABSTOP : 0));
             firstOption = false;
             if (row.value != 0)
                 SendMessageW(handle, BM_SETCHECK, BST_CHECKED, 0);
             break;
-        case ControlKind::HScrollBar:
-            handle = CreateWindowExW(0, L"SCROLLBAR", L"", shown | SBS_HORZ | WS_TABSTOP | WS_GROUP, 0, 0, 0, 0, parent,
-                                     nullptr, instance, nullptr);
-            SetScrollRange(handle, SB_CTL, kSliderMinimum, kSliderMaximum, FALSE);
-            SetScrollPos(handle, SB_CTL, row.value, FALSE);
+        case ControlKind::HScrollBar: {
+            handle = create(L"SCROLLBAR", SBS_HORZ | WS_TABSTOP | WS_GROUP);
+            SCROLLINFO range{sizeof range, SIF_RANGE | SIF_POS, kSliderMinimum, kSliderMaximum, 0, row.value, 0};
+            SetScrollInfo(handle, SB_CTL, &range, FALSE);
             break;
         }
-        // Earlier rows lie above later ones.
-        SetWindowPos(handle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
         controls_.push_back({&row, handle});
+        SetFont(controls_.back(), FALSE);
     }
-    CreateFonts();
-    PlaceControls();
+}
+
+DeviceRect Win32Form1::Place(const ControlSpec& row) const {
+    return {ToDevice(row.left), ToDevice(row.top), ToDevice(row.width), ToDevice(row.height)};
+}
+
+void Win32Form1::SetFont(const Control& control, BOOL redraw) const {
+    if (control.row->kind == ControlKind::Label || control.row->kind == ControlKind::OptionButton)
+        SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[int(control.row->font)]), redraw);
 }
 
 void Win32Form1::CreateFonts() {
@@ -134,17 +146,15 @@ void Win32Form1::CreateFonts() {
                         font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face.c_str());
     }
-    for (const Control& control : controls_)
-        if (control.row->kind == ControlKind::Label || control.row->kind == ControlKind::OptionButton)
-            SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[int(control.row->font)]), TRUE);
 }
 
 void Win32Form1::PlaceControls() {
     for (const Control& control : controls_) {
-        const ControlSpec& row = *control.row;
-        SetWindowPos(control.handle, nullptr, ToDevice(row.left), ToDevice(row.top), ToDevice(row.width),
-                     ToDevice(row.height), SWP_NOZORDER | SWP_NOACTIVATE);
-        if (row.kind == ControlKind::PictureBox)
+        const DeviceRect place = Place(*control.row);
+        SetWindowPos(control.handle, nullptr, place.left, place.top, place.width, place.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetFont(control, TRUE);
+        if (control.row->kind == ControlKind::PictureBox)
             SetPictureBoxDpi(control.handle, dpi_);
     }
 }

@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "Form1.h"
 #include "FormControls.h"
+#include "PictureBox.h"
 
 #include <windows.h>
 
@@ -78,8 +79,11 @@ class Win32Form1 final : public FormControls {
     void OnDpiChanged(int dpi, const RECT& suggested);
 
     void Build();
+    // A control's place in its container, in device pixels.
+    DeviceRect Place(const ControlSpec& row) const;
     void PlaceControls();
     void CreateFonts();
+    void SetFont(const Control& control, BOOL redraw) const;
     HWND Find(const ControlId& id) const;
     const Control* FindControl(HWND handle) const;
     HBRUSH Brush(COLORREF colour);

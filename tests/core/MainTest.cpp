@@ -1,5 +1,5 @@
-// The start-up procedure: the order of its steps, the silent end of a second copy, and a start that
-// goes on whatever fails.
+// The start-up procedure: its steps in order, the silent end of a second copy, the environment record
+// field by field, and a start that goes on whatever fails.
 
 #include "Commands.h"
 #include "Fakes.h"
@@ -10,66 +10,86 @@ using namespace Commands;
 
 namespace {
 
-struct Start {
-    Fakes::Log log;
-    Fakes::AppObject app;
-    Fakes::Process process;
-    Fakes::Kernel32 kernel;
-    Environment env;
-    Fakes::Toolkit toolkit{env};
-    Platform platform{app, process, kernel, toolkit};
+const auto kFails = Fail(ErrorCode::InvalidArgument);
 
-    Start() { app.log = process.log = kernel.log = toolkit.log = &log; }
-    void Run() { Main(env, platform); }
-};
-
-TEST(Main, StepsInTheirOrder) {
-    Start s;
-    s.process.commandLine = Text(u" --help  chart.png"); // kept as it is: not trimmed or parsed
-    s.Run();
-    const Fakes::Log expected = {"PrevInstance",        "Path",         "EXEName",          "GetWindowsDirectoryA",
-                                 "GetSystemDirectoryA", "GetTempPathA", "GetLongPathNameA", "CommandLine",
-                                 "ShowMainWindow"};
-    EXPECT_EQ(s.log, expected);
-    // The record is complete, title and arguments included, before the window exists.
-    ASSERT_TRUE(s.toolkit.shownWith);
-    EXPECT_EQ(s.toolkit.shownWith->AppTitle, u"Quenbury Tonalyx");
-    EXPECT_EQ(s.toolkit.shownWith->CmdLine, u" --help  chart.png");
-    EXPECT_FALSE(s.process.ended);
+TEST(Main, StepsInTheirOrderAndTheRecordBeforeTheWindow) {
+    Fakes::Machine m;
+    m.longForms["C:\\Tools\\Viewer.exe"] = "C:\\Tools\\Viewer.exe";
+    m.commandLine = Text(u" --help  chart.png"); // kept as it is: not trimmed or parsed
+    Main(m.env, m.platform);
+    const Fakes::Log steps = {"PrevInstance",        "Path",         "EXEName",          "GetWindowsDirectoryA",
+                              "GetSystemDirectoryA", "GetTempPathA", "GetLongPathNameA", "CommandLine",
+                              "ShowMainWindow"};
+    EXPECT_EQ(m.log, steps);
+    ASSERT_TRUE(m.shownWith);
+    const Environment& env = *m.shownWith;
+    EXPECT_EQ(env.AppPath, u"C:\\Tools\\");
+    EXPECT_EQ(env.AppExeName, u"Viewer");
+    EXPECT_EQ(env.AppTitle, u"Quenbury Tonalyx");
+    EXPECT_EQ(env.IniFile, u"C:\\Tools\\Viewer.ini");
+    EXPECT_EQ(env.WinDir, u"C:\\WINDOWS\\");
+    EXPECT_EQ(env.SysDir, u"C:\\WINDOWS\\system32\\");
+    EXPECT_EQ(env.TempDir, u"C:\\TEMP\\");
+    EXPECT_EQ(env.WinIniFile, u"C:\\WINDOWS\\Win.ini");
+    EXPECT_EQ(env.CrLf, u"\r\n");
+    EXPECT_EQ(env.CmdLine, u" --help  chart.png");
+    EXPECT_FALSE(m.ended);
 }
 
 TEST(Main, SecondCopyEndsAtOnceAndSilently) {
-    Start s;
-    s.app.prevInstance = true;
-    s.Run();
-    EXPECT_EQ(s.log, (Fakes::Log{"PrevInstance", "End"}));
-    EXPECT_TRUE(s.process.ended);
-    EXPECT_FALSE(s.toolkit.shownWith);
-    EXPECT_EQ(s.env.AppTitle, u"");
+    Fakes::Machine m;
+    m.prevInstance = true;
+    Main(m.env, m.platform);
+    EXPECT_EQ(m.log, (Fakes::Log{"PrevInstance", "End"}));
+    EXPECT_TRUE(m.ended);
+    EXPECT_FALSE(m.shownWith);
+    EXPECT_EQ(m.env.AppTitle, u"");
 }
 
-TEST(Main, UncheckableInstanceFlagStartsNormally) {
-    Start s;
-    s.app.prevInstance = Fail(ErrorCode::InvalidArgument);
-    s.Run();
-    EXPECT_FALSE(s.process.ended);
-    EXPECT_TRUE(s.toolkit.shownWith);
+// A failing step leaves its field as the rule gives it; the steps after it still run.
+TEST(Main, FailuresLeaveTheirFieldAndTheStartGoesOn) {
+    struct Case {
+        const char* what;
+        void (*set)(Fakes::Machine&);
+        Text Environment::*field;
+        const char16_t* expected;
+    };
+    const Case cases[] = {
+        {"uncheckable instance flag", [](Fakes::Machine& m) { m.prevInstance = kFails; }, &Environment::AppPath,
+         u"C:\\Tools\\"},
+        {"no program folder", [](Fakes::Machine& m) { m.path = kFails; }, &Environment::AppPath, u"\\"},
+        {"no program name", [](Fakes::Machine& m) { m.exeName = kFails; }, &Environment::IniFile, u"C:\\Tools\\.ini"},
+        {"Windows directory missing", [](Fakes::Machine& m) { m.windows.missing = true; }, &Environment::WinIniFile,
+         u"Win.ini"},
+        {"long form too long", [](Fakes::Machine& m) { m.longForms["C:\\Tools\\Viewer.exe"] = std::string(300, 'x'); },
+         &Environment::IniFile, u""},
+        {"long form of two characters", [](Fakes::Machine& m) { m.longForms["C:\\Tools\\Viewer.exe"] = "C:"; },
+         &Environment::IniFile, u""},
+        {"long form of three characters", [](Fakes::Machine& m) { m.longForms["C:\\Tools\\Viewer.exe"] = "exe"; },
+         &Environment::IniFile, u"ini"},
+        {"no argument text", [](Fakes::Machine& m) { m.commandLine = kFails; }, &Environment::CmdLine, u""},
+        {"the window fails", [](Fakes::Machine& m) { m.showAnswer = kFails; }, &Environment::AppTitle,
+         u"Quenbury Tonalyx"},
+    };
+    for (const auto& c : cases) {
+        Fakes::Machine m;
+        c.set(m);
+        Main(m.env, m.platform);
+        EXPECT_EQ(m.env.*c.field, c.expected) << c.what;
+        EXPECT_EQ(m.env.TempDir, u"C:\\TEMP\\") << c.what;
+        EXPECT_EQ(m.env.AppTitle, u"Quenbury Tonalyx") << c.what;
+        EXPECT_TRUE(m.shownWith) << c.what;
+        EXPECT_FALSE(m.ended) << c.what;
+    }
 }
 
-TEST(Main, StartGoesOnWhateverFails) {
-    Start s;
-    s.app.path = Fail(ErrorCode::InvalidArgument);
-    s.app.exeName = Fail(ErrorCode::InvalidArgument);
-    s.kernel.windows.missing = s.kernel.system.missing = s.kernel.temp.missing = s.kernel.longPathMissing = true;
-    s.process.commandLine = Fail(ErrorCode::InvalidArgument);
-    s.toolkit.answer = Fail(ErrorCode::InvalidArgument);
-    s.Run(); // returns, no exception, no end
-    EXPECT_TRUE(s.toolkit.shownWith);
-    EXPECT_EQ(s.env.AppTitle, u"Quenbury Tonalyx");
-    EXPECT_EQ(s.env.AppPath, u"\\");
-    EXPECT_EQ(s.env.IniFile, u"\\.ini");
-    EXPECT_EQ(s.env.WinIniFile, u"Win.ini");
-    EXPECT_EQ(s.env.CmdLine, u"");
+TEST(Main, ExtensionIsAlwaysExe) {
+    Fakes::Machine m;
+    m.exeName = Text(u"tonalyx"); // a program file without ".exe" still names the settings after ".exe"
+    m.path = Text(u"/opt/tonalyx");
+    Main(m.env, m.platform);
+    EXPECT_EQ(m.env.IniFile, u"/opt/tonalyx\\Tonalyx.ini");
+    EXPECT_EQ(m.lastLongPathQuery, "/opt/tonalyx\\tonalyx.exe");
 }
 
 } // namespace

@@ -32,28 +32,19 @@ const DirectoryCase kDirectoryCases[] = {
     {"a missing function fails the call", {"", std::nullopt, true}, Fail(ErrorCode::FunctionNotFound)},
 };
 
-using DirectoryFunction = std::function<Result<Text>(Fakes::Kernel32&)>;
+using DirectoryFunction = std::function<Result<Text>(Fakes::Machine&)>;
 
-void ExpectDirectory(Fakes::DirectoryAnswer Fakes::Kernel32::*service, const DirectoryFunction& function) {
+void ExpectDirectory(Fakes::DirectoryAnswer Fakes::Machine::*service, const DirectoryFunction& function) {
     for (const auto& c : kDirectoryCases) {
-        Fakes::Kernel32 kernel;
+        Fakes::Machine kernel;
         kernel.*service = c.answer;
         EXPECT_EQ(function(kernel), c.expected) << c.what;
     }
 }
 
-TEST(DirectoryFunctions, WindowsDirectory) { ExpectDirectory(&Fakes::Kernel32::windows, GetWindowsDir); }
-TEST(DirectoryFunctions, SystemDirectory) { ExpectDirectory(&Fakes::Kernel32::system, GetSystemDir); }
-TEST(DirectoryFunctions, TempDirectory) { ExpectDirectory(&Fakes::Kernel32::temp, GetTempDir); }
-
-TEST(AddBackslash, AppendsOnlyWhenMissing) {
-    const std::pair<Text, Text> cases[] = {
-        {u"", u"\\"}, {u"\\", u"\\"}, {u"C:\\", u"C:\\"}, {u"C:\\Tools", u"C:\\Tools\\"}, {u"/usr/bin", u"/usr/bin\\"}};
-    for (auto [path, expected] : cases) {
-        AddBackslash(path);
-        EXPECT_EQ(path, expected);
-    }
-}
+TEST(DirectoryFunctions, WindowsDirectory) { ExpectDirectory(&Fakes::Machine::windows, GetWindowsDir); }
+TEST(DirectoryFunctions, SystemDirectory) { ExpectDirectory(&Fakes::Machine::system, GetSystemDir); }
+TEST(DirectoryFunctions, TempDirectory) { ExpectDirectory(&Fakes::Machine::temp, GetTempDir); }
 
 TEST(GetLongName, FallbackCasing) {
     const std::pair<Text, Text> cases[] = {
@@ -68,7 +59,7 @@ TEST(GetLongName, FallbackCasing) {
         {u"a:b.C", u"A:b.c"},
     };
     for (const auto& [path, expected] : cases) {
-        Fakes::Kernel32 kernel; // knows no path: every one is missing
+        Fakes::Machine kernel; // knows no path: every one is missing
         EXPECT_EQ(GetLongName(kernel, path), expected);
         kernel.longPathMissing = true; // a system without the service takes the same fallback
         EXPECT_EQ(GetLongName(kernel, path), expected);
@@ -76,7 +67,7 @@ TEST(GetLongName, FallbackCasing) {
 }
 
 TEST(GetLongName, ExistingPathTakesThePlatformsLongForm) {
-    Fakes::Kernel32 kernel;
+    Fakes::Machine kernel;
     kernel.longForms["C:\\PROGRA~1\\QUENBU~1\\TONALYX.EXE"] = "C:\\Program Files\\Quenbury tools\\TONALYX.exe";
     // The platform's letter case stands; nothing is proper-cased.
     EXPECT_EQ(GetLongName(kernel, u"C:\\PROGRA~1\\QUENBU~1\\TONALYX.EXE"),

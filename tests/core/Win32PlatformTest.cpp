@@ -1,5 +1,5 @@
-// The Windows services for real (under Wine on the build machine): directories, the code page, the
-// arguments and the version record.
+// The Windows services for real (under Wine on the build machine): directories, the code page and the
+// arguments.
 
 #include "Commands.h"
 #include "NativePlatform.h"
@@ -61,27 +61,6 @@ TEST(Win32Platform, ArgumentsWithoutTheProgramName) {
     };
     for (const auto& [line, arguments] : cases)
         EXPECT_EQ(ArgumentsOf(line), arguments);
-}
-
-TEST(Win32Platform, VersionRecord) {
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    DWORD handle = 0;
-    const DWORD size = GetFileVersionInfoSizeW(self, &handle);
-    ASSERT_GT(size, 0u);
-    std::string data(size, '\0');
-    ASSERT_TRUE(GetFileVersionInfoW(self, 0, size, data.data()));
-
-    void* value = nullptr;
-    UINT length = 0;
-    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", &value, &length));
-    ASSERT_GE(length, 4u);
-    EXPECT_EQ(static_cast<WORD*>(value)[0], 0x0407); // German (Germany)
-    EXPECT_EQ(static_cast<WORD*>(value)[1], 0x04B0); // Unicode
-
-    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\StringFileInfo\\040704B0\\FileVersion", &value, &length));
-    EXPECT_EQ(std::wstring(static_cast<wchar_t*>(value)), L"1.00.0002");
-    EXPECT_NE(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, 32, 32, 0), nullptr);
 }
 
 } // namespace

@@ -1,0 +1,83 @@
+# What every desktop of the tests shares: processes of its own that end with it, the variables that lead a
+# program to it, waiting on conditions, and screenshots read pixel by pixel (xwd or PPM).
+import os
+import shutil
+import struct
+import subprocess
+import tempfile
+import time
+
+
+def run(*command, **kwargs):
+    return subprocess.run(command, capture_output=True, text=True, **kwargs).stdout
+
+
+def wait_for(condition, seconds=30):
+    # Polls until `condition()` is true; its last value. Generous: a loaded machine starts slowly.
+    deadline = time.monotonic() + seconds
+    while True:
+        value = condition()
+        if value or time.monotonic() > deadline:
+            return value
+        time.sleep(0.05)
+
+
+class Desktop:
+    scale = 1        # device pixels per logical pixel, where the desktop rather than the program sets it
+    foreign = ()     # variables that would lead a program to another desktop
+
+    def __enter__(self):
+        self.processes, self.env = [], {}
+        self.work = tempfile.mkdtemp(prefix="tonalyx-desktop-")
+        os.chmod(self.work, 0o755)
+        self.start()
+        return self
+
+    def __exit__(self, *_):
+        for process in reversed(self.processes):
+            process.kill()
+            process.wait()
+        shutil.rmtree(self.work, ignore_errors=True)
+
+    def spawn(self, *command, **kwargs):
+        # A process that lives as long as the desktop; its output goes nowhere.
+        kwargs.setdefault("env", self.environ())
+        process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kwargs)
+        self.processes.append(process)
+        return process
+
+    def environ(self, extra=None):
+        env = {k: v for k, v in os.environ.items() if k not in self.foreign}
+        env.update(self.env)
+        env.update(extra or {})
+        return env
+
+    def run(self, *command):
+        return run(*command, env=self.environ())
+
+
+class Shot:
+    # A screenshot: `rgb(x, y)` of a device pixel, `region` the raw bytes of a rectangle.
+
+    def __init__(self, data, pixel, stride, offset, order):
+        self.data, self.pixel, self.stride, self.offset, self.order = data, pixel, stride, offset, order
+
+    def rgb(self, x, y):
+        at = self.offset + y * self.stride + x * self.pixel
+        return tuple(self.data[at + i] for i in self.order)
+
+    def region(self, x, y, w, h):
+        starts = (self.offset + (y + r) * self.stride + x * self.pixel for r in range(h))
+        return b"".join(self.data[s:s + w * self.pixel] for s in starts)
+
+
+def from_xwd(data):
+    header = struct.unpack(">25I", data[:100])
+    pixel, stride, colours = header[11] // 8, header[12], header[19]
+    return Shot(data, pixel, stride, header[0] + 12 * colours, (2, 1, 0))
+
+
+def from_ppm(data):
+    fields = data.split(maxsplit=4)  # P6, width, height, 255, then the pixels after one blank
+    width, height = int(fields[1]), int(fields[2])
+    return Shot(data, 3, 3 * width, len(data) - 3 * width * height, (0, 1, 2))
