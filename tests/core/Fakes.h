@@ -53,7 +53,6 @@ struct Machine final : Commands::AppObject, Commands::Process, Commands::Kernel3
     DirectoryAnswer temp{"C:\\TEMP\\"};
     std::map<std::string, std::string> longForms; // existing paths and their long forms
     bool longPathMissing = false;
-    std::string lastLongPathQuery;
     Result<void> showAnswer{};
     bool ended = false;
     Commands::Environment env;
@@ -77,7 +76,6 @@ struct Machine final : Commands::AppObject, Commands::Process, Commands::Kernel3
     }
     Result<std::uint32_t> GetLongPathNameA(const char* query, char* buffer, std::uint32_t size) override {
         Note("GetLongPathNameA");
-        lastLongPathQuery = query;
         if (longPathMissing)
             return Fail(ErrorCode::FunctionNotFound);
         const auto found = longForms.find(query);

@@ -1,8 +1,8 @@
 // The window's behaviour against a fake of its controls: the load handler's steps in their order up to a
 // failing one, and the slider update, whose failing steps are skipped while the others still run.
 
-#include "Fakes.h"
 #include "Form1.h"
+#include "Fakes.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,12 @@ class FakeControls final : public FormControls {
     std::int16_t slider = 192;
     Fakes::Form frame{9000, 7000}; // a window of 9000 x 7000 twips on a screen of 1024 x 768 pixels
     Fakes::Screen screen{15360, 11520};
-    FakeControls() { frame.log = &log; }
+    Commands::Environment env;
+    Form1 form{*this, env};
+    FakeControls() {
+        frame.log = &log;
+        env.AppTitle = u"Quenbury Tonalyx";
+    }
 
     Result<void> SetBackColor(const ControlId& box, RgbColour colour) override {
         return Set("SetBackColor", box, std::to_string(colour));
@@ -62,13 +67,6 @@ class FakeControls final : public FormControls {
     }
 };
 
-struct Window {
-    FakeControls controls;
-    Commands::Environment env;
-    Form1 form{controls, env};
-    Window() { env.AppTitle = u"Quenbury Tonalyx"; }
-};
-
 TEST(Form1, LoadHandlerStepsInOrderUpToAFailingOne) {
     Fakes::Log steps = {"Top=1396",
                         "Left=3180",
@@ -80,10 +78,10 @@ TEST(Form1, LoadHandlerStepsInOrderUpToAFailingOne) {
     for (int i = 0; i < 16; ++i)
         steps.push_back("SetBackColor picGamma(" + std::to_string(i) + ") " + std::to_string(levels[i] * 65793));
     for (std::size_t failing : {steps.size(), std::size_t{2}, std::size_t{3}, std::size_t{4}, std::size_t{10}}) {
-        Window w;
-        w.controls.failing = failing < steps.size() ? steps[failing] : "";
+        FakeControls w;
+        w.failing = failing < steps.size() ? steps[failing] : "";
         EXPECT_EQ(w.form.Form_Load().has_value(), failing == steps.size());
-        EXPECT_EQ(w.controls.log, Fakes::Log(steps.begin(), steps.begin() + std::min(failing + 1, steps.size())));
+        EXPECT_EQ(w.log, Fakes::Log(steps.begin(), steps.begin() + std::min(failing + 1, steps.size())));
     }
 }
 
@@ -104,22 +102,22 @@ TEST(Form1, SliderUpdate) {
         {200, "SetCaption Label2 RGB(200, 200, 200)", "", "Gamma :  2.85", "13158600"},
     };
     for (const Case& c : cases) {
-        Window w;
-        w.controls.state = {{"Picture2", "12632256"}, {"Label2", ""}};
-        w.controls.slider = c.level;
-        w.controls.failing = c.failing;
+        FakeControls w;
+        w.state = {{"Picture2", "12632256"}, {"Label2", ""}};
+        w.slider = c.level;
+        w.failing = c.failing;
         w.form.HScroll1_Scroll();
-        EXPECT_EQ(w.controls.state["Label2"], c.rgb) << c.level;
-        EXPECT_EQ(w.controls.state["Label1"], c.gamma) << c.level;
-        EXPECT_EQ(w.controls.state["Picture5"], c.swatch2) << c.level;
+        EXPECT_EQ(w.state["Label2"], c.rgb) << c.level;
+        EXPECT_EQ(w.state["Label1"], c.gamma) << c.level;
+        EXPECT_EQ(w.state["Picture5"], c.swatch2) << c.level;
     }
     // The gamma text fails: its readout keeps its text.
-    Window w;
-    Form1 form(w.controls, w.env, [](std::int16_t) -> Result<Text> { return kFails; });
-    w.controls.state["Label1"] = "Gamma :  2.44";
+    FakeControls w;
+    Form1 form(w, w.env, [](std::int16_t) -> Result<Text> { return kFails; });
+    w.state["Label1"] = "Gamma :  2.44";
     form.HScroll1_Change();
-    EXPECT_EQ(w.controls.state["Label1"], "Gamma :  2.44");
-    EXPECT_EQ(w.controls.state["Picture5"], "12632256");
+    EXPECT_EQ(w.state["Label1"], "Gamma :  2.44");
+    EXPECT_EQ(w.state["Picture5"], "12632256");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// The start-up procedure: its steps in order, the silent end of a second copy, the environment record
-// field by field, and a start that goes on whatever fails.
+// The start-up procedure: its steps in order, the environment record field by field, and a start that goes
+// on whatever fails. (A second copy's silent end is the end-to-end case "one copy only".)
 
 #include "Commands.h"
 #include "Fakes.h"
@@ -36,16 +36,6 @@ TEST(Main, StepsInTheirOrderAndTheRecordBeforeTheWindow) {
     EXPECT_FALSE(m.ended);
 }
 
-TEST(Main, SecondCopyEndsAtOnceAndSilently) {
-    Fakes::Machine m;
-    m.prevInstance = true;
-    Main(m.env, m.platform);
-    EXPECT_EQ(m.log, (Fakes::Log{"PrevInstance", "End"}));
-    EXPECT_TRUE(m.ended);
-    EXPECT_FALSE(m.shownWith);
-    EXPECT_EQ(m.env.AppTitle, u"");
-}
-
 // A failing step leaves its field as the rule gives it; the steps after it still run.
 TEST(Main, FailuresLeaveTheirFieldAndTheStartGoesOn) {
     struct Case {
@@ -68,6 +58,9 @@ TEST(Main, FailuresLeaveTheirFieldAndTheStartGoesOn) {
         {"long form of three characters", [](Fakes::Machine& m) { m.longForms["C:\\Tools\\Viewer.exe"] = "exe"; },
          &Environment::IniFile, u"ini"},
         {"no argument text", [](Fakes::Machine& m) { m.commandLine = kFails; }, &Environment::CmdLine, u""},
+        // A program file without ".exe", as on POSIX, still names its settings file after ".exe".
+        {"no extension", [](Fakes::Machine& m) { m.exeName = Text(u"tonalyx"); }, &Environment::IniFile,
+         u"C:\\Tools\\Tonalyx.ini"},
         {"the window fails", [](Fakes::Machine& m) { m.showAnswer = kFails; }, &Environment::AppTitle,
          u"Quenbury Tonalyx"},
     };
@@ -81,15 +74,6 @@ TEST(Main, FailuresLeaveTheirFieldAndTheStartGoesOn) {
         EXPECT_TRUE(m.shownWith) << c.what;
         EXPECT_FALSE(m.ended) << c.what;
     }
-}
-
-TEST(Main, ExtensionIsAlwaysExe) {
-    Fakes::Machine m;
-    m.exeName = Text(u"tonalyx"); // a program file without ".exe" still names the settings after ".exe"
-    m.path = Text(u"/opt/tonalyx");
-    Main(m.env, m.platform);
-    EXPECT_EQ(m.env.IniFile, u"/opt/tonalyx\\Tonalyx.ini");
-    EXPECT_EQ(m.lastLongPathQuery, "/opt/tonalyx\\tonalyx.exe");
 }
 
 } // namespace

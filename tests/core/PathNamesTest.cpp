@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 using namespace Commands;
 
 namespace {
@@ -32,19 +30,21 @@ const DirectoryCase kDirectoryCases[] = {
     {"a missing function fails the call", {"", std::nullopt, true}, Fail(ErrorCode::FunctionNotFound)},
 };
 
-using DirectoryFunction = std::function<Result<Text>(Fakes::Machine&)>;
-
-void ExpectDirectory(Fakes::DirectoryAnswer Fakes::Machine::*service, const DirectoryFunction& function) {
-    for (const auto& c : kDirectoryCases) {
-        Fakes::Machine kernel;
-        kernel.*service = c.answer;
-        EXPECT_EQ(function(kernel), c.expected) << c.what;
+// The three directory functions take the same rules, each from its own service.
+TEST(DirectoryFunctions, TrailingBackslashAndBufferLimits) {
+    using Function = Result<Text> (*)(Kernel32&);
+    const std::pair<Fakes::DirectoryAnswer Fakes::Machine::*, Function> functions[] = {
+        {&Fakes::Machine::windows, GetWindowsDir},
+        {&Fakes::Machine::system, GetSystemDir},
+        {&Fakes::Machine::temp, GetTempDir}};
+    for (const auto& [service, function] : functions) {
+        for (const auto& c : kDirectoryCases) {
+            Fakes::Machine kernel;
+            kernel.*service = c.answer;
+            EXPECT_EQ(function(kernel), c.expected) << c.what;
+        }
     }
 }
-
-TEST(DirectoryFunctions, WindowsDirectory) { ExpectDirectory(&Fakes::Machine::windows, GetWindowsDir); }
-TEST(DirectoryFunctions, SystemDirectory) { ExpectDirectory(&Fakes::Machine::system, GetSystemDir); }
-TEST(DirectoryFunctions, TempDirectory) { ExpectDirectory(&Fakes::Machine::temp, GetTempDir); }
 
 TEST(GetLongName, FallbackCasing) {
     const std::pair<Text, Text> cases[] = {

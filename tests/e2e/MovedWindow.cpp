@@ -14,10 +14,7 @@ namespace {
 void CALLBACK MoveToOtherScreen(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     HWND window = FindWindowW(L"TonalyxForm1", nullptr);
-    const char* moved = std::getenv("TONALYX_MOVED_DPI");
-    const int dpi = moved ? std::atoi(moved) : 0;
-    if (!window || dpi <= 0)
-        return;
+    const int dpi = std::atoi(std::getenv("TONALYX_MOVED_DPI"));
     // As Windows suggests it: the outer size that keeps the client at its logical size, at the new density.
     RECT size{0, 0, MulDiv(544, dpi, 96), MulDiv(432, dpi, 96)};
     AdjustWindowRectExForDpi(&size, GetWindowLongW(window, GWL_STYLE), FALSE, 0, GetDpiForWindow(window));

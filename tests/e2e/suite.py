@@ -64,12 +64,11 @@ class Win32Wine(QtX11):
 
     def __init__(self, program, scale, dpi):
         # At `dpi` (Wine's LogPixels); with `scale`, the program is a build that Windows tells, once its window
-        # shows, that the window moved to a screen of `scale` times that density.
+        # shows, that the window moved to a screen of `scale` times that density (TONALYX_MOVED_DPI, which the
+        # program itself never reads).
         self.program, self.dpi, self.scale = program, dpi or 96, (dpi or 96) / 96 * (scale or 1)
         self.env = {"WINEPREFIX": tempfile.mkdtemp(prefix="tonalyx-wine-"), "WINEDEBUG": "-all",
-                    "WINEDLLOVERRIDES": "mscoree,mshtml="}
-        if scale:
-            self.env["TONALYX_MOVED_DPI"] = str(round(self.scale * 96))
+                    "WINEDLLOVERRIDES": "mscoree,mshtml=", "TONALYX_MOVED_DPI": str(round(self.scale * 96))}
         self.desktop = X11
 
     def command(self, *args):
@@ -142,9 +141,6 @@ class App:
     def shows(self, point, colour):
         return wait_for(lambda: self.pixel(*point) == colour, 10)
 
-    def click(self, x, y):
-        self.display.mouse(*self.at(x, y), "click")
-
     def stop(self):
         if self.process.poll() is None:
             self.process.kill()
@@ -155,8 +151,7 @@ class App:
 # The cases. Each gets the front end and the display, and starts the program itself.
 
 def first_look(front, display):
-    app = App(front, display, "--help", "chart.png")  # arguments change nothing
-    assert display.title(app.window) == TITLE
+    app = App(front, display, "--help", "chart.png")  # found by its exact title; arguments change nothing
     s = app.scale
     assert display.client(app.window)[2:] == (round(544 * s), round(432 * s)), display.client(app.window)
     shot = display.shot()
@@ -198,13 +193,13 @@ def keys_move_the_level(front, display):
 def track_click(front, display):
     app = App(front, display)
     x, y, w, h = SLIDER
-    app.click(x + w - 2 * h, y + h // 2)  # in the track, right of the thumb
+    display.mouse(*app.at(x + w - 2 * h, y + h // 2), "click")  # in the track, right of the thumb
     assert app.shows(SWATCH1, GRAY(202)), f"a click in the track: 202, not {app.pixel(*SWATCH1)}"
     readouts = app.readouts()
     display.keys(app.window, "Left", "Right")  # the same level again, by the keys
     assert app.shows(SWATCH1, GRAY(202))
     assert app.readouts() == readouts, "the readouts of 202 by click and by key"
-    app.click(*OPTION2)
+    display.mouse(*app.at(*OPTION2), "click")
     assert app.shows(SWATCH2, GRAY(202)), "a click on \"Ansicht 2\": its swatch took the level while hidden"
 
 
@@ -228,7 +223,7 @@ def centred(front, display):
     cx, cy, cw, ch = display.client(app.window)
     left, right, top, bottom = display.frame(app.window)
     assert top > 0, "the window manager framed the window"
-    width, height = display.screen_size()
+    width, height = map(int, display.size.split("x"))
     # The outer frame centred across the width and in the upper 85 % of the height, in twips.
     a = round(height * 15 * 0.85)
     want_top = max(a // 2 - (ch + top + bottom) * 15 // 2, 0)
@@ -245,8 +240,7 @@ def one_copy(front, display):
                                 timeout=20)
         assert second.returncode == 0 and not second.stderr.strip(), "a second copy ends at once, silently"
     assert len(display.windows(TITLE)) == 1
-    os.kill(app.process.pid, signal.SIGKILL)  # a killed copy leaves nothing that blocks the next start
-    app.stop()
+    app.stop()  # killed: it leaves nothing that blocks the next start
     copies = [subprocess.Popen(front.command(), env=display.environ(front.env), stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL) for _ in range(12)]
     assert wait_for(lambda: len(display.windows(TITLE)) == 1)

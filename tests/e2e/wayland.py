@@ -63,9 +63,6 @@ class Sway(Wayland):
     def windows(self, title):
         return [str(n["id"]) for n in self.nodes() if n.get("name") == title and n.get("pid")]
 
-    def title(self, window):
-        return self.node(window).get("name")
-
     def client(self, window):
         # The window's content on the screen, in device pixels.
         node = self.node(window)

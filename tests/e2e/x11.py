@@ -31,9 +31,6 @@ class X11(Desktop):
     def windows(self, title):
         return self.run("xdotool", "search", "--onlyvisible", "--name", f"^{title}$").split()
 
-    def title(self, window):
-        return re.search(r'= "(.*)"', self.run("xprop", "-id", window, "_NET_WM_NAME")).group(1)
-
     def client(self, window):
         # The client area on the screen: x, y, width, height.
         info = self.run("xwininfo", "-id", window)
@@ -43,9 +40,6 @@ class X11(Desktop):
     def frame(self, window):
         # What the window manager put around it: left, right, top, bottom.
         return tuple(int(v) for v in re.findall(r"\d+", self.run("xprop", "-id", window, "_NET_FRAME_EXTENTS")))
-
-    def screen_size(self):
-        return tuple(int(v) for v in self.size.split("x"))
 
     def shot(self):
         return from_xwd(subprocess.run(["xwd", "-root", "-silent"], capture_output=True, env=self.environ()).stdout)

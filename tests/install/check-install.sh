@@ -10,14 +10,9 @@ trap 'rm -rf "$stage"' EXIT
 
 DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
 id=com.quenbury.Tonalyx
-expected=(
-    usr/bin/tonalyx
-    usr/share/applications/$id.desktop
-    usr/share/metainfo/$id.metainfo.xml
-)
-for size in 16 32 48 64 128 256; do expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png"); done
-for f in "${expected[@]}"; do
-    [ -e "$stage/$f" ] || { echo "missing from the install: $f"; exit 1; }
+# The program and its desktop entry are started below; the metainfo is validated; the icons:
+for size in 16 32 48 64 128 256; do
+    [ -e "$stage/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" ] || { echo "no icon of $size pixels"; exit 1; }
 done
 desktop-file-validate "$stage/usr/share/applications/$id.desktop"
 # The project has no homepage yet. Validators that want one (AppStream 1.0) are told that this one check
