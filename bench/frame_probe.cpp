@@ -7,10 +7,10 @@
 #include <xcb/xcb.h>
 
 #include <chrono>
-#include <dirent.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fstream>
 #include <memory>
 #include <signal.h>
@@ -94,7 +94,8 @@ int main(int argc, char* argv[]) {
             if ((pixel & 0xFFFFFF) == wanted) {
                 const auto elapsed =
                     std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
-                const double used = ProcessorNanoseconds(pid) + (server ? ProcessorNanoseconds(server) - serverBefore : 0);
+                const double used =
+                    ProcessorNanoseconds(pid) + (server ? ProcessorNanoseconds(server) - serverBefore : 0);
                 std::printf("%.1f %ld %.1f\n", elapsed.count(), PeakKilobytes(pid), used / 1e6);
                 result = 0;
                 break;

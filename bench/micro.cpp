@@ -3,8 +3,8 @@
 
 #include "CenterForm.h"
 #include "Commands.h"
-#include "QtForm1.h"
 #include "GammaValue.h"
+#include "QtForm1.h"
 
 #include <QApplication>
 #include <QScrollBar>
