@@ -302,8 +302,8 @@ def other_users(front, display):
 def menu_entry(front, display):
     # Started as a desktop's menu starts it, by the Exec line of its installed desktop entry, the program
     # opens its window with its 32 x 32 icon.
-    entry = open(front.entry)
-    command = next(line[5:].split() for line in entry if line.startswith("Exec="))
+    with open(front.entry) as entry:
+        command = next(line[5:].split() for line in entry if line.startswith("Exec="))
     app = App(front, display, command=command, env={"PATH": os.path.dirname(front.program) + ":" + os.environ["PATH"]})
     assert "Icon (32 x 32)" in display.run("xprop", "-id", app.window, "_NET_WM_ICON")[:200], "no icon"
 

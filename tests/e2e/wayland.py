@@ -5,7 +5,7 @@ import json
 import os
 import subprocess
 
-from desktop import Desktop, from_ppm, run, wait_for
+from desktop import Desktop, from_ppm, wait_for
 
 NOBODY = 65534
 
@@ -40,14 +40,14 @@ class Sway(Wayland):
                    "WLR_BACKENDS=headless", "WLR_LIBINPUT_NO_DEVICES=1", "WLR_RENDERER=pixman", "sway", "-c", config)
         sockets = wait_for(lambda: glob.glob(self.runtime + "/sway-ipc.*.sock") and glob.glob(self.runtime + "/wayland-*[0-9]"))
         assert sockets, "sway did not start"
-        self.env = {"WAYLAND_DISPLAY": sockets[0], "SWAYSOCK": glob.glob(self.runtime + "/sway-ipc.*.sock")[0]}
+        self.env.update(WAYLAND_DISPLAY=sockets[0], SWAYSOCK=glob.glob(self.runtime + "/sway-ipc.*.sock")[0])
         # A headless sway has no input devices: a keyboard that stays, so that clients bind one. There is
         # no such pointer, so nothing here clicks.
         self.spawn("wtype", "-s", "86400000", env=self.environ())
         wait_for(lambda: "virtual_keyboard" in self.swaymsg("-t", "get_seats"))
 
     def swaymsg(self, *args):
-        return run("swaymsg", *args, env=self.environ())
+        return self.run("swaymsg", *args)
 
     def nodes(self):
         def walk(node):
