@@ -69,9 +69,14 @@ Bitmap ReadBitmap(std::string_view data) {
 Bitmap AtDensity(const Bitmap& picture, double ratio) {
     if (ratio == 1.0 || picture.IsNull())
         return picture;
+    return AtDeviceSize(picture, static_cast<int>(std::lround(picture.width * ratio)),
+                        static_cast<int>(std::lround(picture.height * ratio)));
+}
+
+Bitmap AtDeviceSize(const Bitmap& picture, int width, int height) {
+    if (picture.IsNull() || width <= 0 || height <= 0)
+        return {};
     const int stepX = RepeatStep(picture, false), stepY = RepeatStep(picture, true);
-    const int width = static_cast<int>(std::lround(picture.width * ratio));
-    const int height = static_cast<int>(std::lround(picture.height * ratio));
     Bitmap device{width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height)};
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)

@@ -25,5 +25,7 @@ Bitmap ReadBitmap(std::string_view data);
 // device pixel, its repeating pattern continued over the area it covers at 96 dpi. So a line field
 // stays single rows of white and black; scaled, it would turn into wider rows or a gray blur.
 Bitmap AtDensity(const Bitmap& picture, double ratio);
+// The same continued pattern over an area of `width` x `height` device pixels, as a browser measures it.
+Bitmap AtDeviceSize(const Bitmap& picture, int width, int height);
 
 } // namespace ChartWindow

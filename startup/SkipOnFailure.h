@@ -17,8 +17,17 @@ template <class T> struct IsResult<Result<T>> : std::true_type {};
 
 // Sets `target` to what `compute()` yields. A failure result, or an exception thrown on the way,
 // abandons the statement and leaves `target` untouched.
+// A build without exceptions (WebAssembly) has nothing to catch.
+#if __cpp_exceptions
+#define TONALYX_SKIP_TRY try
+#define TONALYX_SKIP_CATCH catch (...) {}
+#else
+#define TONALYX_SKIP_TRY
+#define TONALYX_SKIP_CATCH
+#endif
+
 template <class T, class Compute> void SetOrSkip(T& target, Compute&& compute) noexcept {
-    try {
+    TONALYX_SKIP_TRY {
         auto value = std::forward<Compute>(compute)();
         if constexpr (detail::IsResult<decltype(value)>::value) {
             if (value)
@@ -26,16 +35,14 @@ template <class T, class Compute> void SetOrSkip(T& target, Compute&& compute) n
         } else {
             target = std::move(value);
         }
-    } catch (...) {
     }
+    TONALYX_SKIP_CATCH
 }
 
 // Runs a statement that sets nothing itself; its failure is dropped.
 template <class Statement> void RunOrSkip(Statement&& statement) noexcept {
-    try {
-        (void)std::forward<Statement>(statement)();
-    } catch (...) {
-    }
+    TONALYX_SKIP_TRY { (void)std::forward<Statement>(statement)(); }
+    TONALYX_SKIP_CATCH
 }
 
 } // namespace Commands

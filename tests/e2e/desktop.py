@@ -66,6 +66,16 @@ class Shot:
         at = self.offset + y * self.stride + x * self.pixel
         return tuple(self.data[at + i] for i in self.order)
 
+    def find(self, colour, run=1):
+        # Each pixel, row by row, that starts `run` pixels of that colour along its row.
+        pattern = bytes(colour[self.order.index(i)] for i in range(3))
+        at = self.data.find(pattern, self.offset)
+        while at >= 0:
+            y, x = divmod(at - self.offset, self.stride)
+            if x % self.pixel == 0 and all(self.rgb(x // self.pixel + i, y) == colour for i in range(run)):
+                yield x // self.pixel, y
+            at = self.data.find(pattern, at + 1)
+
     def region(self, x, y, w, h):
         starts = (self.offset + (y + r) * self.stride + x * self.pixel for r in range(h))
         return b"".join(self.data[s:s + w * self.pixel] for s in starts)

@@ -4,17 +4,22 @@
 #
 #     suite.py FRONT_END PROGRAM [--scale S] [--dpi D] [--size WxH] [CASE ...]
 #
-# FRONT_END is qt-x11 (Xvfb and openbox), qt-wayland (a headless sway; --scale is the output's) or
-# win32-wine (tonalyx.exe under Wine, on Xvfb and openbox; --scale moves the window, see Win32Wine).
+# FRONT_END is qt-x11 (Xvfb and openbox), qt-wayland (a headless sway; --scale is the output's),
+# win32-wine (tonalyx.exe under Wine, on Xvfb and openbox; --scale moves the window, see Win32Wine), or
+# web-chromium and web-firefox (PROGRAM is tonalyx.html; --scale is the browser's device scale factor, and
+# --zoom the zoom the user sets with the page open).
 import argparse
+import http.server
 import os
 import shutil
 import signal
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
+from browser import Chromium, Firefox
 from desktop import wait_for
 from wayland import Sway
 from x11 import X11
@@ -34,7 +39,8 @@ WHITE, BLACK = GRAY(255), GRAY(0)
 
 
 class QtX11:
-    offers = {"posix", "x11", "pointer"}
+    offers = {"program", "posix", "x11", "pointer"}
+    title = TITLE
 
     def __init__(self, program, scale, dpi):
         self.program, self.scale = program, scale or (dpi / 96 if dpi else 1)
@@ -45,11 +51,17 @@ class QtX11:
         return [self.program, *args]
 
     prepare = cleanup = lambda self, display: None  # what a front end does before and after all cases
+    opened = lambda self, app: None  # and once a copy shows its chart
+
+    def place(self, display, window):
+        # Where the form's client area is on the screen, and its size.
+        client = display.client(window)
+        return client[:2], client[2:]
 
 
 class QtWayland(QtX11):
     # Qt as a native Wayland client; the compositor's output scale sets the density.
-    offers = {"posix", "wayland"}
+    offers = {"program", "posix", "wayland"}
 
     def __init__(self, program, scale, dpi):
         self.program, self.scale, self.env = program, 1, {}
@@ -57,7 +69,7 @@ class QtWayland(QtX11):
 
 
 class Win32Wine(QtX11):
-    offers = {"x11", "pointer"}
+    offers = {"program", "x11", "pointer"}
     # The program centres the frame that Wine measures; the window manager draws its own, which Wine 8
     # matches exactly and Wine 10 to 3 pixels.
     frame_slack = 3
@@ -100,12 +112,14 @@ class App:
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         # Where the window stands once it shows the chart; a compositor may still move it after mapping.
         assert wait_for(lambda: self.find() and self.pixel(20, 14) == GRAY(128)), "no window showed the chart"
+        front.opened(self)
 
     def find(self):
-        windows = self.display.windows(TITLE)
-        if windows:
-            self.window, self.origin = windows[0], self.display.client(windows[0])[:2]
-        return bool(windows)
+        windows = self.display.windows(self.front.title)
+        placed = windows and self.front.place(self.display, windows[0])
+        if placed:
+            self.window, (self.origin, self.size) = windows[0], placed
+        return bool(placed)
 
     @property
     def scale(self):
@@ -145,7 +159,7 @@ class App:
         if self.process.poll() is None:
             self.process.kill()
         self.process.wait()
-        wait_for(lambda: not self.display.windows(TITLE), 10)
+        wait_for(lambda: not self.display.windows(self.front.title), 10)
 
 
 # The cases. Each gets the front end and the display, and starts the program itself.
@@ -153,7 +167,8 @@ class App:
 def first_look(front, display):
     app = App(front, display, "--help", "chart.png")  # found by its exact title; arguments change nothing
     s = app.scale
-    assert display.client(app.window)[2:] == (round(544 * s), round(432 * s)), display.client(app.window)
+    slack = getattr(front, "size_slack", 0)
+    assert all(abs(a - round(b * s)) <= slack for a, b in zip(app.size, (544, 432))), app.size
     shot = display.shot()
     assert not (fault := app.lines(PICTURE1, shot)), "view 1's line field: " + fault
     for i, level in enumerate(PATCH_LEVELS):
@@ -214,8 +229,9 @@ def drag_follows(front, display):
         display.mouse(*app.at(x + h + 4 + 25 * step, y + h // 2))
         seen.add(app.pixel(*SWATCH1))
     display.mouse(*app.at(x + h + 4 + 175, y + h // 2), "mouseup")
-    levels = sorted(c[0] for c in seen if c[0] == c[1] == c[2])
-    assert len(levels) >= 3 and levels[0] > 81, f"the swatch follows the thumb before release: {sorted(seen)}"
+    # The first screenshot may still show 81: what counts is the levels passed before the release.
+    levels = [c[0] for c in seen if c[0] == c[1] == c[2] and c[0] > 81]
+    assert len(levels) >= 3, f"the swatch follows the thumb before release: {sorted(seen)}"
 
 
 def centred(front, display):
@@ -324,15 +340,72 @@ def scale_change(front, display):
     assert not (fault := app.lines(PICTURE1, display.shot())), "view 1's line field at scale 2: " + fault
 
 
+def second_tab(front, display):
+    # The page opened again in another tab of the same browser stays empty and untitled; the first goes on.
+    app = App(front, display)
+    front.new_tab(display, app.window, front.page)
+    find_tab = lambda: display.run("xdotool", "search", "--onlyvisible", "--name", f"^{front.untitled}$").split()
+    assert wait_for(find_tab, 20), "a second tab"
+    time.sleep(1)  # time for the second copy to show itself wrongly
+    tab = find_tab()[0]
+    x, y, w, h = display.client(tab)
+    shot = display.shot()
+    assert all(shot.rgb(x + w // 2, y + h // 2 + dy) == (64, 64, 64) for dy in (-100, 0, 100)), "the tab is empty"
+    display.keys(tab, "ctrl+w")
+    assert wait_for(lambda: app.find() and app.pixel(20, 14) == GRAY(128)), "the first copy goes on"
+    display.keys(app.window, "Tab", "Right")
+    assert app.shows(SWATCH1, GRAY(193)), "and takes its keys"
+
+
+def odd_addresses(front, display):
+    # A query of a megabyte, invalid percent-encoding and a fragment start the page as any address does.
+    page = shutil.copy(front.program, display.work)
+    first = App(front, display, command=front.command(address="file://" + page))
+    readouts = first.readouts()
+    first.stop()
+    starter = os.path.join(display.work, "start.html")  # the megabyte goes by script, not on a command line
+    with open(starter, "w") as f:
+        f.write('<script>location.replace("tonalyx.html?" + "x".repeat(1000000))</script>')
+    failed = []
+    for name, address in [("1 MB query", "file://" + starter), ("invalid percent-encoding", page + "?%E0%A4%A&%zz"),
+                          ("fragment", page + "?a#b?c"), ("query of every byte", page + "?%00%FF%C3%28")]:
+        try:
+            app = App(front, display, command=front.command(address=address if "//" in address else "file://" + address))
+            assert app.readouts() == readouts
+            app.stop()
+        except AssertionError:
+            failed.append(name)
+    assert not failed, ", ".join(failed)
+
+
+def no_request(front, display):
+    # Served by a static server, the page asks it for nothing but itself.
+    asked = []
+    class Server(http.server.SimpleHTTPRequestHandler):
+        def log_message(self, *args):
+            asked.append(self.path)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), lambda *a: Server(*a, directory=os.path.dirname(front.program)))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    try:
+        App(front, display, command=front.command(address=f"http://127.0.0.1:{server.server_port}/tonalyx.html"))
+        time.sleep(1)
+        assert asked == ["/tonalyx.html"], asked
+    finally:
+        server.shutdown()
+
+
 # name, case, what the front end must offer: POSIX environments, an X11 desktop, a pointer, Wayland, root, an
 # installed desktop entry
 CASES = [("first look", first_look, set()), ("view switch", view_switch, set()),
          ("keys move the level", keys_move_the_level, set()), ("track click", track_click, {"pointer"}),
          ("drag follows the thumb", drag_follows, {"pointer"}), ("centred by its outer frame", centred, {"x11"}),
-         ("one copy only", one_copy, set()), ("odd environments", odd_environments, {"posix", "x11"}),
+         ("one copy only", one_copy, {"program"}), ("odd environments", odd_environments, {"posix", "x11"}),
          ("other users", other_users, {"posix", "x11", "root"}), ("native Wayland client", native_wayland, {"wayland"}),
-         ("scale change", scale_change, {"wayland"}), ("started from its menu entry", menu_entry, {"x11", "installed"})]
-FRONT_ENDS = {"qt-x11": QtX11, "qt-wayland": QtWayland, "win32-wine": Win32Wine}
+         ("scale change", scale_change, {"wayland"}), ("started from its menu entry", menu_entry, {"x11", "installed"}),
+         ("a second tab stays empty", second_tab, {"web"}), ("odd addresses", odd_addresses, {"web"}),
+         ("no request", no_request, {"web"})]
+FRONT_ENDS = {"qt-x11": QtX11, "qt-wayland": QtWayland, "win32-wine": Win32Wine, "web-chromium": Chromium,
+              "web-firefox": Firefox}
 
 
 def run_case(case, front, display):
@@ -354,9 +427,11 @@ def main():
     parser.add_argument("--scale", type=float)
     parser.add_argument("--dpi", type=int)
     parser.add_argument("--size", default="1024x768")
+    parser.add_argument("--zoom", type=float)
     parser.add_argument("cases", nargs="*")
     options = parser.parse_intermixed_args()
     front = FRONT_ENDS[options.front](os.path.abspath(options.program), options.scale, options.dpi)
+    front.zoom, (front.width, front.height) = options.zoom, map(int, options.size.split("x"))
     front.entry = os.path.join(os.path.dirname(front.program), "../share/applications/com.quenbury.Tonalyx.desktop")
     offers = front.offers | ({"root"} if os.geteuid() == 0 else set()) | ({"installed"} if os.path.exists(front.entry) else set())
     counts = {"passed": 0, "failed": 0, "skipped": 0}

@@ -1,0 +1,239 @@
+"use strict";
+// The web front end: the window's controls as elements of this page, made from the control table that
+// the WebAssembly module holds, and the page's events forwarded to the module's handlers. What the
+// window does is the module's; this script only draws and listens, as a toolkit does.
+(async () => {
+    if (typeof WebAssembly !== "object" || typeof DecompressionStream !== "function") {
+        document.body.textContent = "Quenbury Tonalyx needs WebAssembly, which this browser does not offer.";
+        return;
+    }
+    const form = document.getElementById("Form1");
+    const controls = []; // the elements, by row of the control table
+    let module, memory, slider;
+    const utf8 = new TextDecoder(), utf16 = new TextDecoder("utf-16le");
+    const text8 = (at, length) => utf8.decode(new Uint8Array(memory.buffer, at, length));
+    const text16 = (at, length) => utf16.decode(new Uint8Array(memory.buffer, at, 2 * length));
+    const rgb = value => `rgb(${value & 255}, ${(value >> 8) & 255}, ${(value >> 16) & 255})`;
+    const colour = packed => [rgb(packed), "ButtonFace", "ButtonText", "Canvas", "transparent"][packed >>> 24];
+    const px = (element, left, top, width, height) =>
+        Object.assign(element.style, {left: left + "px", top: top + "px", width: width + "px", height: height + "px"});
+
+    // One copy per browser profile: the first page holds the lock while it is open.
+    const prevInstance = !navigator.locks ? -1 : await new Promise(resolve =>
+        navigator.locks.request("com.quenbury.Tonalyx", {ifAvailable: true}, lock => {
+            resolve(lock ? 0 : 1);
+            return lock && new Promise(() => {});
+        }));
+
+    // The line fields are drawn at the canvas's size in device pixels, one picture pixel on each.
+    const fields = new ResizeObserver(entries => entries.forEach(entry => {
+        const device = entry.devicePixelContentBoxSize?.[0];
+        const box = entry.target.getBoundingClientRect(), ratio = devicePixelRatio;
+        // Without that size (Safari): the device pixels between the rounded edges, as browsers snap them.
+        draw(entry.target, device ? device.inlineSize : Math.round(box.right * ratio) - Math.round(box.left * ratio),
+             device ? device.blockSize : Math.round(box.bottom * ratio) - Math.round(box.top * ratio));
+    }));
+    const draw = (canvas, width, height) => {
+        const at = width && height && module.line_field(canvas.row, width, height);
+        if (!at)
+            return;
+        Object.assign(canvas, {width, height});
+        const pixels = new Uint8ClampedArray(memory.buffer, at, 4 * width * height).slice();
+        canvas.getContext("2d").putImageData(new ImageData(pixels, width, height), 0, 0);
+    };
+    const observe = canvas => {
+        try {
+            fields.observe(canvas, {box: "device-pixel-content-box"});
+        } catch {
+            fields.observe(canvas);
+        }
+    };
+    // Where the ratio changes but no size does (a zoom without device-pixel sizes), all are drawn again.
+    const followRatio = () => matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener("change", () => {
+        form.querySelectorAll("canvas").forEach(canvas => { fields.unobserve(canvas); observe(canvas); });
+        followRatio();
+    }, {once: true});
+
+    const make = {
+        0: (spec) => { // picture box
+            const box = document.createElement("div");
+            box.className = "box";
+            box.tabIndex = 0;
+            const line = spec.border === 1 ? "1px solid #000" : spec.border === 2 ? "2px solid" : "";
+            Object.assign(box.style, {border: line, borderColor: spec.border === 2 ? "#808080 #fff #fff #808080" : ""});
+            if (spec.pictureWidth) {
+                const canvas = box.appendChild(document.createElement("canvas"));
+                px(canvas, 0, 0, spec.pictureWidth, spec.pictureHeight);
+                canvas.row = spec.row;
+                observe(canvas);
+            }
+            return box;
+        },
+        1: (spec) => { // label
+            const label = document.createElement("div");
+            label.className = "label";
+            label.textContent = spec.caption;
+            if (spec.border === 3)
+                label.style.border = "1px solid";
+            return label;
+        },
+        2: (spec) => { // option button, one group
+            const option = document.createElement("label");
+            const input = option.appendChild(document.createElement("input"));
+            Object.assign(input, {type: "radio", name: "Option1", checked: spec.value !== 0});
+            input.addEventListener("change", () => input.checked && module.option_click(spec.index));
+            option.append(spec.caption);
+            option.focusTarget = input;
+            return option;
+        },
+        3: (spec) => (slider = new ScrollBar(spec)).element,
+    };
+
+    // A horizontal scroll bar as the desktop has it: arrows, track and thumb, its small and large change
+    // and its keys. Dragging the thumb reports each level it passes; releasing it, the change.
+    class ScrollBar {
+        constructor(spec) {
+            this.value = spec.value;
+            this.element = Object.assign(document.createElement("div"), {className: "scrollbar", tabIndex: 0});
+            const part = (name, left, width) => {
+                const div = this.element.appendChild(Object.assign(document.createElement("div"), {className: name}));
+                px(div, left, 0, width, spec.height);
+                return div;
+            };
+            this.size = spec.height; // arrows and thumb are square
+            this.travel = spec.width - 3 * this.size;
+            const less = part("arrow less", 0, this.size), more = part("arrow more", spec.width - this.size, this.size);
+            this.thumb = part("thumb", 0, this.size);
+            this.place();
+            this.element.addEventListener("pointerdown", event => {
+                event.preventDefault();
+                this.element.focus();
+                if (event.target === this.thumb)
+                    return this.drag(event);
+                // In the track, large steps towards the pointer until the thumb reaches it.
+                const toward = () => Math.sign(event.clientX - this.thumb.getBoundingClientRect().left -
+                                               this.size / 2);
+                const arrow = event.target === less ? -1 : event.target === more ? 1 : 0, side = toward();
+                this.repeat(arrow || side * 10, () => arrow !== 0 || toward() === side);
+            });
+            this.element.addEventListener("keydown", event => {
+                const steps = {ArrowLeft: -1, ArrowUp: -1, ArrowRight: 1, ArrowDown: 1, PageUp: -10, PageDown: 10,
+                               Home: -1e3, End: 1e3};
+                if (event.key in steps) {
+                    event.preventDefault();
+                    this.change(this.value + steps[event.key]);
+                }
+            });
+        }
+        place() {
+            this.thumb.style.left = this.size + (this.value - 81) / (237 - 81) * this.travel + "px";
+        }
+        set(value) {
+            value = Math.min(237, Math.max(81, value));
+            const moved = value !== this.value;
+            this.value = value;
+            this.place();
+            return moved;
+        }
+        change(value) {
+            if (this.set(value))
+                module.slider_change();
+        }
+        // Held down on an arrow or the track: one step at once, then more until released.
+        repeat(step, going) {
+            this.change(this.value + step);
+            let timer = setTimeout(function again() {
+                if (!going())
+                    return;
+                this.change(this.value + step);
+                timer = setTimeout(again.bind(this), 50);
+            }.bind(this), 350);
+            addEventListener("pointerup", () => clearTimeout(timer), {once: true});
+        }
+        drag(start) {
+            const from = this.value, x0 = start.clientX;
+            this.thumb.setPointerCapture(start.pointerId);
+            const move = event => {
+                const value = from + Math.round((event.clientX - x0) / this.travel * (237 - 81));
+                if (this.set(value))
+                    module.slider_scroll();
+            };
+            this.thumb.addEventListener("pointermove", move);
+            this.thumb.addEventListener("pointerup", () => {
+                this.thumb.removeEventListener("pointermove", move);
+                if (this.value !== from)
+                    module.slider_change();
+            }, {once: true});
+        }
+    }
+
+    // Tab and Shift+Tab go round the visible tab stops by tab index, as in a dialog.
+    const tabStops = () => controls.filter(c => c.kind !== 1 && c.element.checkVisibility())
+                                   .sort((a, b) => a.tabIndex - b.tabIndex);
+    const focusOn = control => (control.element.focusTarget ?? control.element).focus();
+    form.addEventListener("keydown", event => {
+        if (event.key !== "Tab")
+            return;
+        event.preventDefault();
+        const stops = tabStops();
+        const now = stops.findIndex(c => c.element.contains(document.activeElement));
+        const next = now < 0 ? 0 : (now + (event.shiftKey ? stops.length - 1 : 1)) % stops.length;
+        focusOn(stops[next]);
+    });
+
+    const page = {
+        address: (at, size) => {
+            const bytes = new TextEncoder().encode(location.href);
+            new Uint8Array(memory.buffer, at, size).set(bytes.subarray(0, size));
+            return bytes.length;
+        },
+        prev_instance: () => prevInstance,
+        end: () => { throw ended; },
+        create_control: (row, container, kind, index, left, top, width, height, tabIndex, back, fore, border,
+                         visible, value, points, bold, caption, captionLength, pictureWidth, pictureHeight) => {
+            const spec = {row, kind, index, width, height, border, value, pictureWidth, pictureHeight,
+                          caption: text8(caption, captionLength)};
+            const element = make[kind](spec);
+            px(element, left, top, width, height);
+            Object.assign(element.style, {background: colour(back), color: colour(fore), fontSize: points + "pt",
+                                          fontWeight: bold ? "bold" : "normal"});
+            element.hidden = !visible;
+            // Earlier rows lie above later ones.
+            (container < 0 ? form : controls[container].element).prepend(element);
+            controls[row] = {element, kind, tabIndex};
+        },
+        set_back_color: (row, value) => { controls[row].element.style.background = rgb(value); },
+        set_caption: (row, at, length) => { controls[row].element.textContent = text16(at, length); },
+        set_visible: (row, visible) => { controls[row].element.hidden = !visible; },
+        slider_value: () => slider.value,
+        set_title: (at, length) => { document.title = text16(at, length); },
+        viewport_width: () => document.documentElement.clientWidth,
+        viewport_height: () => document.documentElement.clientHeight,
+        move_form: (left, top) => Object.assign(form.style, {left: left + "px", top: top + "px"}),
+        show_form: () => {
+            form.hidden = false;
+            focusOn(tabStops()[0]);
+        },
+    };
+    // The page has no environment variables, and the system services a browser lacks fail as "not supported".
+    const none = (count, size) => { new Uint32Array(memory.buffer).fill(0, count / 4, count / 4 + 1).fill(0, size / 4, size / 4 + 1); return 0; };
+    const system = new Proxy({environ_sizes_get: none, environ_get: () => 0}, {get: (known, name) => known[name] ?? (() => 52)});
+    const ended = new Error("a copy of the page is already open");
+    const packed = Uint8Array.from(atob(document.getElementById("module").textContent), c => c.charCodeAt(0));
+    const unpacked = new Blob([packed]).stream().pipeThrough(new DecompressionStream("gzip"));
+    const bytes = await new Response(unpacked).arrayBuffer();
+    const {instance} = await WebAssembly.instantiate(bytes, {page, wasi_snapshot_preview1: system});
+    module = instance.exports;
+    memory = module.memory;
+    module._initialize();
+    try {
+        module.start();
+    } catch (error) {
+        if (error !== ended)
+            throw error;
+        return;
+    }
+    // A page's screen is its viewport, which the user may resize or zoom.
+    addEventListener("resize", () => module.recentre());
+    followRatio();
+})();

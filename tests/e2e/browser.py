@@ -1,0 +1,110 @@
+# The web page in Chromium and in Firefox, on the X11 desktop of the tests. A browser draws the page
+# somewhere inside its own window, so the chart is found on the screen: its first patch, and the page's
+# background around it.
+import json
+import os
+import shutil
+import tempfile
+import urllib.parse
+
+from desktop import wait_for
+from x11 import X11
+
+GRAY = lambda level: (level, level, level)
+BLACK, PAGE = GRAY(0), GRAY(64)
+# The user's key presses from 100 % to each zoom (Chromium's steps, and Firefox's as set below).
+ZOOM_KEYS = {1.1: 1, 1.25: 2, 1.5: 3}
+
+
+class Browser:
+    offers = {"pointer", "web"}
+    suffix = ""  # what the browser adds to a page's title in its window's
+    size_slack = 1  # the form's height at a zoom, rounded by the browser from its own ratio
+
+    def __init__(self, program, scale, dpi):
+        self.page, self.device_scale, self.scale, self.zoom = "file://" + program, scale or 1, 1, None
+        self.program, self.env, self.desktop = program, {}, X11
+        self.profiles = tempfile.mkdtemp(prefix="tonalyx-browser-")
+        self.title = "Quenbury Tonalyx" + self.suffix
+
+    def command(self, *args, address=None):
+        # A new profile for each start, as a first visit: a browser remembers a page's zoom.
+        profile = tempfile.mkdtemp(dir=self.profiles)
+        address = address or self.page + ("?" + urllib.parse.quote(" ".join(args)) if args else "")
+        return self.start(profile, address)
+
+    def place(self, display, window):
+        # The form's corner and size on the screen: the first patch's border, the black form down to the
+        # panel, and the page's background right of and below it.
+        try:
+            return self.measure(display.shot())
+        except IndexError:  # not all of the form is on the screen yet
+            return None
+
+    def measure(self, shot):
+        # The first patch's inside: gray 128, its border black to the left and above.
+        found = next((p for p in shot.find(GRAY(128), 8) if shot.rgb(p[0] - 1, p[1]) == shot.rgb(p[0], p[1] - 1) == BLACK),
+                     None)
+        if not found:
+            return None
+        def end(x, y, dx, dy, same):
+            while same(shot.rgb(x + dx, y + dy)):
+                x, y = x + dx, y + dy
+            return x, y
+        black = lambda c: c == BLACK
+        left = end(*found, -1, 0, black)[0]
+        top = end(left, found[1], 0, -1, black)[1]
+        panel = end(left, top, 0, 1, black)[1] + 1
+        scale = (panel - top) / 371
+        right = end(left, top + round(20 * scale), 1, 0, lambda c: c != PAGE)[0] + 1
+        bottom = end(left, panel, 0, 1, lambda c: c != PAGE)[1] + 1
+        self.scale = (right - left) / 544
+        return (left, top), (right - left, bottom - top)
+
+    def opened(self, app):
+        # Zoomed as a user zooms, with the page open.
+        if self.zoom:
+            app.display.keys(app.window, *["ctrl+equal"] * ZOOM_KEYS[self.zoom])
+            want = self.device_scale * self.zoom
+            assert wait_for(lambda: app.find() and abs(app.scale - want) < 0.03, 10), f"zoomed to {app.scale}"
+
+    def new_tab(self, display, window, address):
+        # Ctrl+T, then the address typed where the new tab has put the focus.
+        display.keys(window, "ctrl+t")
+        active = lambda: display.run("xdotool", "getactivewindow", "getwindowname").strip()
+        assert wait_for(lambda: not active().startswith("Quenbury Tonalyx"), 10), "a new tab"
+        display.run("xdotool", "sleep", "0.3", "key", "ctrl+l", "type", "--delay", "10", address)
+        display.run("xdotool", "key", "Return")
+
+    prepare = lambda self, display: None
+
+    def cleanup(self, display):
+        shutil.rmtree(self.profiles, ignore_errors=True)
+
+
+class Chromium(Browser):
+    untitled = "tonalyx.html - Chromium"  # a window's title while its page has none
+    def start(self, profile, address):
+        # As root Chromium needs --no-sandbox; --test-type keeps it from saying so above the page.
+        return ["chromium", "--no-sandbox", "--test-type", "--user-data-dir=" + profile, "--no-first-run",
+                "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                "--disable-features=Translate", "--password-store=basic", "--window-position=0,0",
+                f"--force-device-scale-factor={self.device_scale}", "--window-size=%d,%d" % (
+                    (self.width - 40) / self.device_scale, (self.height - 60) / self.device_scale), "--app=" + address]
+
+
+class Firefox(Browser):
+    suffix = " — Mozilla Firefox"
+    untitled = "Mozilla Firefox"
+    prefs = {"browser.shell.checkDefaultBrowser": False, "browser.aboutwelcome.enabled": False,
+             "datareporting.policy.dataSubmissionEnabled": False, "toolkit.telemetry.reportingpolicy.firstRun": False,
+             "browser.startup.homepage_override.mstone": "ignore", "browser.sessionstore.resume_from_crash": False,
+             "app.update.auto": False, "browser.tabs.warnOnClose": False,
+             "toolkit.zoomManager.zoomValues": ".3,.5,.67,.8,.9,1,1.1,1.25,1.5,1.7,2,2.4,3"}
+
+    def start(self, profile, address):
+        prefs = {**self.prefs, "layout.css.devPixelsPerPx": str(self.device_scale)}
+        with open(os.path.join(profile, "user.js"), "w") as f:
+            f.writelines(f'user_pref("{k}", {json.dumps(v)});\n' for k, v in prefs.items())
+        return ["firefox-esr", "--no-remote", "--profile", profile, "--new-instance", "--width", str(self.width - 40),
+                "--height", str(self.height - 60), address]
