@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing, and says which. Used by run.sh and test.sh.
 #   install-deps.sh run    what building and starting the program needs
+#   install-deps.sh web    what building the web page needs
 #   install-deps.sh test   that, plus what the tests need
 #   install-deps.sh bench  that, plus what the benchmarks need
 set -euo pipefail
@@ -9,14 +10,19 @@ set -euo pipefail
 # client, so that a scaling compositor does not stretch the chart.
 run_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation2
               qt6-wayland libxcb-cursor0)
+# The web page: the same C++ compiled to WebAssembly by Debian's clang 19, with wasi-libc and libc++ for it.
+web_packages=(clang-19 lld-19 wasi-libc libc++-19-dev-wasm32 libc++abi-19-dev-wasm32 libclang-rt-19-dev-wasm32
+              cmake ninja-build python3)
 test_packages=(libgtest-dev xvfb xdotool openbox x11-utils x11-xserver-utils x11-apps locales python3 procps
                sway grim wtype desktop-file-utils appstream dpkg-dev file
-               g++-mingw-w64-x86-64 wine wine64)
+               g++-mingw-w64-x86-64 wine wine64
+               "${web_packages[@]}" nodejs chromium firefox-esr)
 
 bench_packages=(libbenchmark-dev)
 
 packages=("${run_packages[@]}")
 case "${1:-run}" in
+    web) packages=("${web_packages[@]}") ;;
     test) packages+=("${test_packages[@]}") ;;
     bench) packages+=("${test_packages[@]}" "${bench_packages[@]}") ;;
 esac

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the core, and the real program on displays that the tests
-# start themselves, for Linux (Qt) and for Windows (tonalyx.exe under Wine).
+# start themselves, for Linux (Qt), for Windows (tonalyx.exe under Wine) and for the web (tonalyx.html in
+# Chromium and Firefox).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -20,3 +21,8 @@ echo "Building tonalyx.exe for Windows (MinGW-w64) and running its tests under W
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 ctest --preset windows
+
+echo "Building tonalyx.html (WebAssembly) and running its tests under Node.js and in Chromium and Firefox"
+cmake --preset web >/dev/null
+cmake --build --preset web
+ctest --preset web
