@@ -48,15 +48,15 @@ WebForm1::WebForm1(const Commands::Environment& environment) : handlers_(*this, 
     colours_.resize(table.size());
     pictures_.resize(table.size());
     for (std::size_t row = 0; row < table.size(); ++row) {
-        const ControlSpec& spec = table[row];
-        if (!spec.picture.empty())
-            pictures_[row] = ReadBitmap(EmbeddedPicture(spec.picture));
-        colours_[row] = Packed(spec.back) & 0xFFFFFFu;
-        PageCreateControl(static_cast<int>(row), RowIndex(spec.container), static_cast<int>(spec.kind),
-                          spec.id.index, Pixels(spec.left), Pixels(spec.top), Pixels(spec.width),
-                          Pixels(spec.height), spec.tabIndex, Packed(spec.back), Packed(spec.fore),
-                          static_cast<int>(spec.border), spec.visible, spec.value, FontOf(spec.font).points,
-                          FontOf(spec.font).bold, spec.caption.data(), static_cast<int>(spec.caption.size()),
+        const ControlSpec& control = table[row];
+        if (!control.picture.empty())
+            pictures_[row] = ReadBitmap(EmbeddedPicture(control.picture));
+        colours_[row] = Packed(control.back) & 0xFFFFFFu;
+        PageCreateControl(static_cast<int>(row), RowIndex(control.container), static_cast<int>(control.kind),
+                          control.id.index, Pixels(control.left), Pixels(control.top), Pixels(control.width),
+                          Pixels(control.height), control.tabIndex, Packed(control.back), Packed(control.fore),
+                          static_cast<int>(control.border), control.visible, control.value, FontOf(control.font).points,
+                          FontOf(control.font).bold, control.caption.data(), static_cast<int>(control.caption.size()),
                           pictures_[row].width, pictures_[row].height);
     }
 }

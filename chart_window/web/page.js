@@ -55,54 +55,54 @@
     }, {once: true});
 
     const make = {
-        0: (spec) => { // picture box
+        0: (control) => { // picture box
             const box = document.createElement("div");
             box.className = "box";
             box.tabIndex = 0;
-            const line = spec.border === 1 ? "1px solid #000" : spec.border === 2 ? "2px solid" : "";
-            Object.assign(box.style, {border: line, borderColor: spec.border === 2 ? "#808080 #fff #fff #808080" : ""});
-            if (spec.pictureWidth) {
+            const line = control.border === 1 ? "1px solid #000" : control.border === 2 ? "2px solid" : "";
+            Object.assign(box.style, {border: line, borderColor: control.border === 2 ? "#808080 #fff #fff #808080" : ""});
+            if (control.pictureWidth) {
                 const canvas = box.appendChild(document.createElement("canvas"));
-                px(canvas, 0, 0, spec.pictureWidth, spec.pictureHeight);
-                canvas.row = spec.row;
+                px(canvas, 0, 0, control.pictureWidth, control.pictureHeight);
+                canvas.row = control.row;
                 observe(canvas);
             }
             return box;
         },
-        1: (spec) => { // label
+        1: (control) => { // label
             const label = document.createElement("div");
             label.className = "label";
-            label.textContent = spec.caption;
-            if (spec.border === 3)
+            label.textContent = control.caption;
+            if (control.border === 3)
                 label.style.border = "1px solid";
             return label;
         },
-        2: (spec) => { // option button, one group
+        2: (control) => { // option button, one group
             const option = document.createElement("label");
             const input = option.appendChild(document.createElement("input"));
-            Object.assign(input, {type: "radio", name: "Option1", checked: spec.value !== 0});
-            input.addEventListener("change", () => input.checked && module.option_click(spec.index));
-            option.append(spec.caption);
+            Object.assign(input, {type: "radio", name: "Option1", checked: control.value !== 0});
+            input.addEventListener("change", () => input.checked && module.option_click(control.index));
+            option.append(control.caption);
             option.focusTarget = input;
             return option;
         },
-        3: (spec) => (slider = new ScrollBar(spec)).element,
+        3: (control) => (slider = new ScrollBar(control)).element,
     };
 
     // A horizontal scroll bar as the desktop has it: arrows, track and thumb, its small and large change
     // and its keys. Dragging the thumb reports each level it passes; releasing it, the change.
     class ScrollBar {
-        constructor(spec) {
-            this.value = spec.value;
+        constructor(control) {
+            this.value = control.value;
             this.element = Object.assign(document.createElement("div"), {className: "scrollbar", tabIndex: 0});
             const part = (name, left, width) => {
                 const div = this.element.appendChild(Object.assign(document.createElement("div"), {className: name}));
-                px(div, left, 0, width, spec.height);
+                px(div, left, 0, width, control.height);
                 return div;
             };
-            this.size = spec.height; // arrows and thumb are square
-            this.travel = spec.width - 3 * this.size;
-            const less = part("arrow less", 0, this.size), more = part("arrow more", spec.width - this.size, this.size);
+            this.size = control.height; // arrows and thumb are square
+            this.travel = control.width - 3 * this.size;
+            const less = part("arrow less", 0, this.size), more = part("arrow more", control.width - this.size, this.size);
             this.thumb = part("thumb", 0, this.size);
             this.place();
             this.element.addEventListener("pointerdown", event => {
@@ -191,9 +191,9 @@
         end: () => { throw ended; },
         create_control: (row, container, kind, index, left, top, width, height, tabIndex, back, fore, border,
                          visible, value, points, bold, caption, captionLength, pictureWidth, pictureHeight) => {
-            const spec = {row, kind, index, width, height, border, value, pictureWidth, pictureHeight,
+            const control = {row, kind, index, width, height, border, value, pictureWidth, pictureHeight,
                           caption: text8(caption, captionLength)};
-            const element = make[kind](spec);
+            const element = make[kind](control);
             px(element, left, top, width, height);
             Object.assign(element.style, {background: colour(back), color: colour(fore), fontSize: points + "pt",
                                           fontWeight: bold ? "bold" : "normal"});
