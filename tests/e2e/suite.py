@@ -166,9 +166,10 @@ class App:
 
 def first_look(front, display):
     app = App(front, display, "--help", "chart.png")  # found by its exact title; arguments change nothing
-    s = app.scale
-    slack = getattr(front, "size_slack", 0)
-    assert all(abs(a - round(b * s)) <= slack for a, b in zip(app.size, (544, 432))), app.size
+    slack, s = getattr(front, "size_slack", 0), app.scale
+    # A window told of a new density once it shows is laid out anew a moment later.
+    fits = lambda: app.find() and all(abs(a - round(b * s)) <= slack for a, b in zip(app.size, (544, 432)))
+    assert wait_for(fits, 10), app.size
     shot = display.shot()
     assert not (fault := app.lines(PICTURE1, shot)), "view 1's line field: " + fault
     for i, level in enumerate(PATCH_LEVELS):
