@@ -1,21 +1,38 @@
 #!/usr/bin/env bash
-# Inside an X server with a window manager: alternates runs of the program and the floor, each until its
-# first correct frame, and prints the medians and ratios.
-#   first-frame.sh PROBE RUNS "PROGRAM COMMAND" "FLOOR COMMAND"
+# Inside an X server with a window manager: alternates runs of the program and of each floor, each until
+# its first correct frame, and prints the medians and ratios.
+#   first-frame.sh PROBE RUNS "PROGRAM COMMAND" "NAME:FLOOR COMMAND"...
 set -euo pipefail
 probe=$1
 runs=$2
 read -r -a program <<<"$3"
-read -r -a floor <<<"$4"
+shift 3
+floors=("$@")
 
-# The program centres itself; one run tells where its first patch appears.
-"${program[@]}" & pid=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Quenbury Tonalyx$' | head -n1)
-x=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $4}')
-y=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $4}')
+# The program centres itself, and a browser puts the page somewhere in its window: one run tells where
+# the first patch appears, the first gray 128 in the window.
+"${program[@]}" >/dev/null 2>&1 & pid=$!
+read -r x y < <(python3 - <<'PY'
+import re, subprocess, sys
+sys.path.insert(0, "tests/e2e")
+from desktop import from_xwd, wait_for
+run = lambda *command: subprocess.run(command, capture_output=True, text=True).stdout
+def patch():
+    window = run("xdotool", "search", "--onlyvisible", "--name", "^Quenbury Tonalyx$").split()
+    if not window:
+        return None
+    left, top, width, height = (int(re.search(p + r":\s+(-?\d+)", run("xwininfo", "-id", window[0])).group(1))
+                                for p in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+    shot = from_xwd(subprocess.run(["xwd", "-root", "-silent"], capture_output=True).stdout)
+    return next(((x, y) for x, y in shot.find((128,) * 3, 8) if left <= x < left + width and top <= y < top + height
+                 and shot.rgb(x + 2, y + 2) == (128,) * 3), None)
+print(*(wait_for(patch, 60) or ("none", "")))
+PY
+)
 kill $pid; wait $pid 2>/dev/null || true
-program_at=($((x + 32)) $((y + 8)) 808080) # the first patch beside its caption, gray 128
-floor_at=(150 150 808080)                  # the floor's background, the same gray
+[ "$x" != none ] || { echo "the program showed no chart" >&2; exit 1; }
+program_at=($((x + 2)) $((y + 2)) 808080) # inside the first patch, gray 128
+floor_at=(150 150 808080)                  # each floor's background, the same gray
 
 measure() { # name, probe place..., command...
     local name=$1 out
@@ -23,34 +40,36 @@ measure() { # name, probe place..., command...
     out=$("$probe" "$1" "$2" "$3" 30000 "${@:4}") || { echo "timeout" >&2; exit 1; }
     echo "$name $out" >>"$results"
 }
+each_once() { # name of the program's rows, then a floor's rows by the floor's name
+    measure "$1" "${program_at[@]}" "${program[@]}"
+    local floor
+    for floor in "${floors[@]}"; do
+        read -r -a command <<<"${floor#*:}"
+        measure "${2:-${floor%%:*}}" "${floor_at[@]}" "${command[@]}"
+    done
+}
 results=$(mktemp)
 trap 'rm -f "$results"' EXIT
 # The first starts of each are slower while the system's caches fill: five of each are not counted.
-for _ in 1 2 3 4 5; do
-    measure warmup "${program_at[@]}" "${program[@]}"
-    measure warmup "${floor_at[@]}" "${floor[@]}"
-done
-for _ in $(seq "$runs"); do
-    measure program "${program_at[@]}" "${program[@]}"
-    measure floor "${floor_at[@]}" "${floor[@]}"
-done
+for _ in 1 2 3 4 5; do each_once warmup warmup; done
+for _ in $(seq "$runs"); do each_once program; done
 
-python3 - "$results" "$runs" <<'PY'
+python3 - "$results" "$runs" "${floors[@]%%:*}" <<'PY'
 import statistics, sys
 rows = [line.split() for line in open(sys.argv[1])]
-def med(name, column):
-    return statistics.median(float(r[column]) for r in rows if r[0] == name)
-pt, ft = med("program", 1), med("floor", 1)
-pm, fm = med("program", 2) / 1024, med("floor", 2) / 1024
-# Each start against the floor's start right after it: steadier than the medians alone when the machine
-# speeds up or slows down during the runs.
-times = {name: [float(r[1]) for r in rows if r[0] == name] for name in ("program", "floor")}
-paired = statistics.median(p / f for p, f in zip(times["program"], times["floor"]))
-print(f"First correct frame, median of {sys.argv[2]} runs each:")
-print(f"  program {pt:7.1f} ms   floor {ft:7.1f} ms   ratio {pt / ft:.2f}   median of paired ratios {paired:.2f}")
-pc, fc = med("program", 3), med("floor", 3)
-print(f"Processor time until then (the wineserver's included), median:")
-print(f"  program {pc:7.1f} ms   floor {fc:7.1f} ms   ratio {pc / fc:.2f}")
-print(f"Peak resident memory at that frame:")
-print(f"  program {pm:7.1f} MiB  floor {fm:7.1f} MiB  ratio {pm / fm:.2f}")
+floors = sys.argv[3:]
+def column(name, i):
+    return [float(r[i]) for r in rows if r[0] == name]
+def figures(title, i, unit, scale=1):
+    print(title)
+    program = statistics.median(column("program", i)) / scale
+    for floor in floors:
+        median = statistics.median(column(floor, i)) / scale
+        line = f"  program {program:7.1f} {unit}  {floor} {median:7.1f} {unit}  ratio {program / median:.2f}"
+        if i == 1:  # each start against the floor's start after it: steadier when the machine's speed drifts
+            line += f"   median of paired ratios {statistics.median(p / f for p, f in zip(column('program', 1), column(floor, 1))):.2f}"
+        print(line)
+figures(f"First correct frame, median of {sys.argv[2]} runs each:", 1, "ms")
+figures("Processor time until then (the wineserver's included), median:", 3, "ms")
+figures("Peak resident memory at that frame:", 2, "MiB", 1024)
 PY

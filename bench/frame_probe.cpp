@@ -61,6 +61,19 @@ pid_t FindProcess(const char* name) {
     return found;
 }
 
+// The colour of one screen pixel, or ~0 where it cannot be read.
+uint32_t Pixel(xcb_connection_t* c, const xcb_screen_t* screen, int x, int y) {
+    std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)> image(
+        xcb_get_image_reply(c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, x, y, 1, 1, ~0u), nullptr),
+        &std::free);
+    uint32_t pixel = ~0u;
+    if (image && xcb_get_image_data_length(image.get()) >= 4) {
+        std::memcpy(&pixel, xcb_get_image_data(image.get()), 4);
+        pixel &= 0xFFFFFF;
+    }
+    return pixel;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -77,32 +90,31 @@ int main(int argc, char* argv[]) {
         return 2;
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
 
+    // The last start's window may still be closing: the pixel must show something else first.
+    const auto idle = std::chrono::steady_clock::now();
+    while (Pixel(c, screen, x, y) == wanted && std::chrono::steady_clock::now() - idle < timeout) {
+    }
     const pid_t server = FindProcess("wineserver");
     const double serverBefore = server ? ProcessorNanoseconds(server) : 0;
     const auto start = std::chrono::steady_clock::now();
+    // In a process group of its own, so that every process it starts (a browser has several) ends with it.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
     pid_t pid = 0;
-    if (posix_spawn(&pid, argv[5], nullptr, nullptr, argv + 5, environ) != 0)
+    if (posix_spawn(&pid, argv[5], nullptr, &attributes, argv + 5, environ) != 0)
         return 2;
     int result = 1;
     while (std::chrono::steady_clock::now() - start < timeout) {
-        std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)> image(
-            xcb_get_image_reply(c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, x, y, 1, 1, ~0u), nullptr),
-            &std::free);
-        if (image && xcb_get_image_data_length(image.get()) >= 4) {
-            uint32_t pixel = 0;
-            std::memcpy(&pixel, xcb_get_image_data(image.get()), 4);
-            if ((pixel & 0xFFFFFF) == wanted) {
-                const auto elapsed =
-                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
-                const double used =
-                    ProcessorNanoseconds(pid) + (server ? ProcessorNanoseconds(server) - serverBefore : 0);
-                std::printf("%.1f %ld %.1f\n", elapsed.count(), PeakKilobytes(pid), used / 1e6);
-                result = 0;
-                break;
-            }
+        if (Pixel(c, screen, x, y) == wanted) {
+            const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
+            const double used = ProcessorNanoseconds(pid) + (server ? ProcessorNanoseconds(server) - serverBefore : 0);
+            std::printf("%.1f %ld %.1f\n", elapsed.count(), PeakKilobytes(pid), used / 1e6);
+            result = 0;
+            break;
         }
     }
-    kill(pid, SIGKILL);
+    kill(-pid, SIGKILL);
     waitpid(pid, nullptr, 0);
     xcb_disconnect(c);
     return result;
