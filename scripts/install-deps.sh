@@ -17,7 +17,9 @@ test_packages=(libgtest-dev xvfb xdotool openbox x11-utils x11-xserver-utils x11
                sway grim wtype desktop-file-utils appstream dpkg-dev file
                g++-mingw-w64-x86-64 wine wine64
                "${web_packages[@]}" nodejs chromium firefox-esr)
-
+# Qt on GNOME Shell, from Debian 13 on: its Qt scales by fractions, and its mutter has gdctl.
+[ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = bookworm ] ||
+    test_packages+=(gnome-shell mutter-common-bin dbus-daemon libglib2.0-bin netpbm)
 bench_packages=(libbenchmark-dev)
 
 packages=("${run_packages[@]}")

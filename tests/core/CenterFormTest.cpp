@@ -12,8 +12,6 @@ using namespace Commands;
 
 namespace {
 
-using FakeScreen = Fakes::Screen;
-using FakeForm = Fakes::Form;
 
 TEST(CenterForm, Placement) {
     struct Case {
@@ -30,8 +28,8 @@ TEST(CenterForm, Placement) {
         {15360, 11520, 9000.4f, 7000.5f, 3180, 1396}, // nearest: 9000 and 7000 (tie to even)
     };
     for (const auto& c : cases) {
-        FakeForm form(c.formW, c.formH);
-        ASSERT_TRUE(CenterForm(form, FakeScreen(c.screenW, c.screenH)));
+        Fakes::Form form(c.formW, c.formH);
+        ASSERT_TRUE(CenterForm(form, Fakes::Screen(c.screenW, c.screenH)));
         EXPECT_EQ(form.left, c.left) << c.screenW << "x" << c.screenH << " " << c.formW << "x" << c.formH;
         EXPECT_EQ(form.top, c.top) << c.screenW << "x" << c.screenH << " " << c.formW << "x" << c.formH;
         EXPECT_EQ(form.w, c.formW); // the size never changes
@@ -39,8 +37,8 @@ TEST(CenterForm, Placement) {
 }
 
 TEST(CenterForm, SizeOutsideThe32BitRangeFailsAfterTheStepsBeforeIt) {
-    FakeForm form(3e10f, 7000);
-    const auto result = CenterForm(form, FakeScreen(15360, 11520));
+    Fakes::Form form(3e10f, 7000);
+    const auto result = CenterForm(form, Fakes::Screen(15360, 11520));
     ASSERT_FALSE(result);
     EXPECT_EQ(result.error().code, ErrorCode::Overflow);
     EXPECT_EQ(form.top, 1396); // the Top made before the failure stays

@@ -34,30 +34,18 @@ class Browser:
         return self.start(profile, address)
 
     def place(self, display, window):
-        # The form's corner and size on the screen: the first patch's border, the black form down to the
-        # panel, and the page's background right of and below it.
+        # The form's corner and size on the screen: found from its first patch, the black form down to the
+        # panel, and the page's background right of and below it. None while not all of it shows.
+        shot, black = display.shot(), lambda c: c == BLACK
+        if not (corner := shot.form()):
+            return None
+        left, top = corner
         try:
-            return self.measure(display.shot())
-        except IndexError:  # not all of the form is on the screen yet
+            panel = shot.walk(left, top, 0, 1, black)[1] + 1
+            right = shot.walk(left, top + round(20 * (panel - top) / 371), 1, 0, lambda c: c != PAGE)[0] + 1
+            bottom = shot.walk(left, panel, 0, 1, lambda c: c != PAGE)[1] + 1
+        except IndexError:  # off the screen's edge
             return None
-
-    def measure(self, shot):
-        # The first patch's inside: gray 128, its border black to the left and above.
-        found = next((p for p in shot.find(GRAY(128), 8) if shot.rgb(p[0] - 1, p[1]) == shot.rgb(p[0], p[1] - 1) == BLACK),
-                     None)
-        if not found:
-            return None
-        def end(x, y, dx, dy, same):
-            while same(shot.rgb(x + dx, y + dy)):
-                x, y = x + dx, y + dy
-            return x, y
-        black = lambda c: c == BLACK
-        left = end(*found, -1, 0, black)[0]
-        top = end(left, found[1], 0, -1, black)[1]
-        panel = end(left, top, 0, 1, black)[1] + 1
-        scale = (panel - top) / 371
-        right = end(left, top + round(20 * scale), 1, 0, lambda c: c != PAGE)[0] + 1
-        bottom = end(left, panel, 0, 1, lambda c: c != PAGE)[1] + 1
         self.scale = (right - left) / 544
         return (left, top), (right - left, bottom - top)
 

@@ -76,6 +76,19 @@ class Shot:
                 yield x // self.pixel, y
             at = self.data.find(pattern, at + 1)
 
+    def walk(self, x, y, dx, dy, same):
+        # From (x, y) in steps of (dx, dy), the last pixel whose colour is `same`.
+        while same(self.rgb(x + dx, y + dy)):
+            x, y = x + dx, y + dy
+        return x, y
+
+    def form(self):
+        # The form's corner, found on the screen from its first patch: gray 128 with black left of and above
+        # it, then the form's black to the left and up. None while no patch shows.
+        black = lambda c: c == (0, 0, 0)
+        patch = next((p for p in self.find((128,) * 3, 8) if black(self.rgb(p[0] - 1, p[1])) and black(self.rgb(p[0], p[1] - 1))), None)
+        return patch and self.walk(self.walk(*patch, -1, 0, black)[0], patch[1], 0, -1, black)
+
     def region(self, x, y, w, h):
         starts = (self.offset + (y + r) * self.stride + x * self.pixel for r in range(h))
         return b"".join(self.data[s:s + w * self.pixel] for s in starts)
