@@ -52,9 +52,9 @@ class QtX11:
     opened = lambda self, app: None  # and once a copy shows its chart
 
     def place(self, display, window):
-        # Where the form's client area is on the screen, and its size.
+        # Where the form's client area is on the screen, and its size; None while the desktop cannot tell.
         client = display.client(window)
-        return client[:2], client[2:]
+        return client and (client[:2], client[2:])
 
 
 class QtWayland(QtX11):
