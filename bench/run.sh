@@ -38,7 +38,7 @@ cmake --build build/bench-web >/dev/null
 echo "tonalyx.html: $(stat -c %s build/bench-web/tonalyx.html) bytes"
 export BENCH_PROFILES=$(mktemp -d)
 trap 'rm -rf "$BENCH_PROFILES"' EXIT
-echo "tonalyx.html in Chromium $(chromium --version | grep -o '[0-9.]*' | head -n1) (a new profile each start):"
+echo "tonalyx.html in Chromium $(chromium --version 2>/dev/null | grep -o '[0-9.]*' | head -n1) (a new profile each start):"
 on_display bench/first-frame.sh build/bench/bench/frame_probe "$runs" "$PWD/bench/chromium.sh file://$PWD/build/bench-web/tonalyx.html" \
     "floor:$PWD/bench/chromium.sh file://$PWD/bench/bare.html"
 
