@@ -16,17 +16,14 @@ class WebAppObject final : public AppObject {
         return answer != 0;
     }
 
-    Result<Text> Path() override { return FromNarrow(SplitAddress(address_).folder); }
+    Result<Text> Path() override { return FromNarrow(SplitAddress(PageAddressText()).folder); }
 
     Result<Text> EXEName() override {
-        std::string_view name = SplitAddress(address_).file;
+        std::string_view name = SplitAddress(PageAddressText()).file;
         if (const auto dot = name.rfind('.'); dot != std::string_view::npos && dot > 0)
             name = name.substr(0, dot);
         return FromNarrow(name);
     }
-
-  private:
-    std::string address_ = PageAddressText();
 };
 
 } // namespace

@@ -4,9 +4,13 @@
 
 namespace Commands {
 
-std::string PageAddressText() {
-    std::string address(PageAddress(nullptr, 0), '\0');
-    address.resize(PageAddress(address.data(), static_cast<std::uint32_t>(address.size())));
+const std::string& PageAddressText() {
+    // Read once: the application object and the process both ask, and it may be a megabyte long.
+    static const std::string address = [] {
+        std::string text(PageAddress(nullptr, 0), '\0');
+        text.resize(PageAddress(text.data(), static_cast<std::uint32_t>(text.size())));
+        return text;
+    }();
     return address;
 }
 

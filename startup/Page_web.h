@@ -24,7 +24,7 @@ TONALYX_PAGE_IMPORT(end) void PageEnd();
 
 // The address, and its parts: the folder and file of the page, and the query after "?" (the fragment
 // after "#" belongs to neither). Nothing is decoded: the parts are as the address has them.
-std::string PageAddressText();
+const std::string& PageAddressText();
 struct AddressParts {
     std::string_view folder, file, query;
 };
