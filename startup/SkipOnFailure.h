@@ -15,8 +15,6 @@ template <class T> struct IsResult : std::false_type {};
 template <class T> struct IsResult<Result<T>> : std::true_type {};
 } // namespace detail
 
-// Sets `target` to what `compute()` yields. A failure result, or an exception thrown on the way,
-// abandons the statement and leaves `target` untouched.
 // A build without exceptions (WebAssembly) has nothing to catch.
 #if __cpp_exceptions
 #define TONALYX_SKIP_TRY try
@@ -26,6 +24,8 @@ template <class T> struct IsResult<Result<T>> : std::true_type {};
 #define TONALYX_SKIP_CATCH
 #endif
 
+// Sets `target` to what `compute()` yields. A failure result, or an exception thrown on the way,
+// abandons the statement and leaves `target` untouched.
 template <class T, class Compute> void SetOrSkip(T& target, Compute&& compute) noexcept {
     TONALYX_SKIP_TRY {
         auto value = std::forward<Compute>(compute)();
