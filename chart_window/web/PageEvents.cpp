@@ -34,6 +34,13 @@ TONALYX_EXPORT(slider_scroll) void SliderScroll() {
         Form()->Handlers().HScroll1_Scroll();
 }
 
+// The scroll bar's minimum, maximum, small and large change, which the page's scroll bar keeps to.
+TONALYX_EXPORT(slider_range) const int* SliderRange() {
+    using namespace ChartWindow;
+    static constexpr int range[] = {kSliderMinimum, kSliderMaximum, kSliderSmallChange, kSliderLargeChange};
+    return range;
+}
+
 TONALYX_EXPORT(recentre) void Recentre() {
     if (Form())
         Form()->Recentre();

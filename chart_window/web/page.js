@@ -94,6 +94,8 @@
     class ScrollBar {
         constructor(control) {
             this.value = control.value;
+            const range = new Int32Array(memory.buffer, module.slider_range(), 4);
+            [this.minimum, this.maximum, this.small, this.large] = range;
             this.element = Object.assign(document.createElement("div"), {className: "scrollbar", tabIndex: 0});
             const part = (name, left, width) => {
                 const div = this.element.appendChild(Object.assign(document.createElement("div"), {className: name}));
@@ -114,11 +116,12 @@
                 const toward = () => Math.sign(event.clientX - this.thumb.getBoundingClientRect().left -
                                                this.size / 2);
                 const arrow = event.target === less ? -1 : event.target === more ? 1 : 0, side = toward();
-                this.repeat(arrow || side * 10, () => arrow !== 0 || toward() === side);
+                this.repeat(arrow * this.small || side * this.large, () => arrow !== 0 || toward() === side);
             });
             this.element.addEventListener("keydown", event => {
-                const steps = {ArrowLeft: -1, ArrowUp: -1, ArrowRight: 1, ArrowDown: 1, PageUp: -10, PageDown: 10,
-                               Home: -1e3, End: 1e3};
+                const {small, large} = this;
+                const steps = {ArrowLeft: -small, ArrowUp: -small, ArrowRight: small, ArrowDown: small,
+                               PageUp: -large, PageDown: large, Home: -Infinity, End: Infinity};
                 if (event.key in steps) {
                     event.preventDefault();
                     this.change(this.value + steps[event.key]);
@@ -126,10 +129,11 @@
             });
         }
         place() {
-            this.thumb.style.left = this.size + (this.value - 81) / (237 - 81) * this.travel + "px";
+            const along = (this.value - this.minimum) / (this.maximum - this.minimum);
+            this.thumb.style.left = this.size + along * this.travel + "px";
         }
         set(value) {
-            value = Math.min(237, Math.max(81, value));
+            value = Math.min(this.maximum, Math.max(this.minimum, value));
             const moved = value !== this.value;
             this.value = value;
             this.place();
@@ -154,7 +158,7 @@
             const from = this.value, x0 = start.clientX;
             this.thumb.setPointerCapture(start.pointerId);
             const move = event => {
-                const value = from + Math.round((event.clientX - x0) / this.travel * (237 - 81));
+                const value = from + Math.round((event.clientX - x0) / this.travel * (this.maximum - this.minimum));
                 if (this.set(value))
                     module.slider_scroll();
             };
