@@ -220,8 +220,14 @@
         },
     };
     // The page has no environment variables, and the system services a browser lacks fail as "not supported".
-    const none = (count, size) => { new Uint32Array(memory.buffer).fill(0, count / 4, count / 4 + 1).fill(0, size / 4, size / 4 + 1); return 0; };
-    const system = new Proxy({environ_sizes_get: none, environ_get: () => 0}, {get: (known, name) => known[name] ?? (() => 52)});
+    const none = (count, size) => {
+        const words = new DataView(memory.buffer);
+        words.setUint32(count, 0, true);
+        words.setUint32(size, 0, true);
+        return 0;
+    };
+    const notSupported = () => 52; // WASI's ENOSYS
+    const system = new Proxy({environ_sizes_get: none, environ_get: () => 0}, {get: (known, name) => known[name] ?? notSupported});
     const ended = new Error("a copy of the page is already open");
     const packed = Uint8Array.from(atob(document.getElementById("module").textContent), c => c.charCodeAt(0));
     const unpacked = new Blob([packed]).stream().pipeThrough(new DecompressionStream("gzip"));
