@@ -13,17 +13,18 @@ floors=("$@")
 # the first patch appears, the first gray 128 in the window.
 "${program[@]}" >/dev/null 2>&1 & pid=$!
 read -r x y < <(python3 - <<'PY'
-import re, subprocess, sys
+import sys
 sys.path.insert(0, "tests/e2e")
-from desktop import from_xwd, wait_for
-run = lambda *command: subprocess.run(command, capture_output=True, text=True).stdout
+from desktop import wait_for
+from x11 import X11
+display = X11()
+display.env = {}  # the X server this script runs in, not one of its own
 def patch():
-    window = run("xdotool", "search", "--onlyvisible", "--name", "^Quenbury Tonalyx$").split()
+    window = display.windows("Quenbury Tonalyx")
     if not window:
         return None
-    left, top, width, height = (int(re.search(p + r":\s+(-?\d+)", run("xwininfo", "-id", window[0])).group(1))
-                                for p in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
-    shot = from_xwd(subprocess.run(["xwd", "-root", "-silent"], capture_output=True).stdout)
+    left, top, width, height = display.client(window[0])
+    shot = display.shot()
     return next(((x, y) for x, y in shot.find((128,) * 3, 8) if left <= x < left + width and top <= y < top + height
                  and shot.rgb(x + 2, y + 2) == (128,) * 3), None)
 print(*(wait_for(patch, 60) or ("none", "")))
