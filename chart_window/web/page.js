@@ -7,7 +7,7 @@
         document.body.textContent = "Quenbury Tonalyx needs WebAssembly, which this browser does not offer.";
         return;
     }
-    const form = document.getElementById("Form1");
+    const form = document.getElementById("Form1"), probe = document.getElementById("pixel");
     const controls = []; // the elements, by row of the control table
     let module, memory, slider;
     const utf8 = new TextDecoder(), utf16 = new TextDecoder("utf-16le");
@@ -28,11 +28,19 @@
     // The line fields are drawn at the canvas's size in device pixels, one picture pixel on each.
     const fields = new ResizeObserver(entries => entries.forEach(entry => {
         const device = entry.devicePixelContentBoxSize?.[0];
-        const box = entry.target.getBoundingClientRect(), ratio = devicePixelRatio;
-        // Without that size (Safari): the device pixels between the rounded edges, as browsers snap them.
-        draw(entry.target, device ? device.inlineSize : Math.round(box.right * ratio) - Math.round(box.left * ratio),
-             device ? device.blockSize : Math.round(box.bottom * ratio) - Math.round(box.top * ratio));
+        draw(entry.target, ...(device ? [device.inlineSize, device.blockSize] : devicePixels(entry.target)));
     }));
+    // Without that size (Safari): the device pixels between the canvas's edges as WebKit paints them. An
+    // edge lies at its place times the zoom, in steps of 1/64 pixel, painted at that times the device ratio
+    // and rounded. The zoom (the page's and the form's) is measured, since WebKit reports it nowhere: a
+    // border of 0.01px is widened to one device pixel. Where the ratio already holds the zoom, that
+    // measures no zoom at all.
+    const devicePixels = canvas => {
+        const ratio = devicePixelRatio, pixel = parseFloat(getComputedStyle(probe).borderLeftWidth) * ratio;
+        const zoom = pixel > 0 ? 1 / pixel : 1, box = canvas.getBoundingClientRect();
+        const edge = x => Math.round(Math.round(x * zoom * 64) / 64 * ratio);
+        return [edge(box.right) - edge(box.left), edge(box.bottom) - edge(box.top)];
+    };
     const draw = (canvas, width, height) => {
         const at = width && height && module.line_field(canvas.row, width, height);
         if (!at)
@@ -48,11 +56,22 @@
             fields.observe(canvas);
         }
     };
-    // Where the ratio changes but no size does (a zoom without device-pixel sizes), all are drawn again.
+    // Drawn again wherever the device pixels may have changed without the observed box: a zoom or a new
+    // device ratio without device-pixel sizes, and the form moved or fitted anew.
+    const redraw = () => form.querySelectorAll("canvas").forEach(canvas => { fields.unobserve(canvas); observe(canvas); });
     const followRatio = () => matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener("change", () => {
-        form.querySelectorAll("canvas").forEach(canvas => { fields.unobserve(canvas); observe(canvas); });
+        redraw();
         followRatio();
     }, {once: true});
+    // A viewport smaller than the form shows the form smaller, as a screen of fewer pixels would, and is
+    // measured in the form's own pixels.
+    const [formWidth, formHeight] = ["width", "height"].map(side => parseFloat(getComputedStyle(form)[side]));
+    let fitted = 1;
+    const fit = () => {
+        const {clientWidth, clientHeight} = document.documentElement;
+        form.style.zoom = fitted = Math.min(1, clientWidth / formWidth, clientHeight / formHeight);
+        return fitted;
+    };
 
     const make = {
         0: (control) => { // picture box
@@ -96,6 +115,7 @@
             this.value = control.value;
             const range = new Int32Array(memory.buffer, module.slider_range(), 4);
             [this.minimum, this.maximum, this.small, this.large] = range;
+            this.width = control.width;
             this.element = Object.assign(document.createElement("div"), {className: "scrollbar", tabIndex: 0});
             const part = (name, left, width) => {
                 const div = this.element.appendChild(Object.assign(document.createElement("div"), {className: name}));
@@ -113,8 +133,10 @@
                 if (event.target === this.thumb)
                     return this.drag(event);
                 // In the track, large steps towards the pointer until the thumb reaches it.
-                const toward = () => Math.sign(event.clientX - this.thumb.getBoundingClientRect().left -
-                                               this.size / 2);
+                const toward = () => {
+                    const thumb = this.thumb.getBoundingClientRect();
+                    return Math.sign(event.clientX - (thumb.left + thumb.width / 2) * this.boxToPage());
+                };
                 const arrow = event.target === less ? -1 : event.target === more ? 1 : 0, side = toward();
                 this.repeat(arrow * this.small || side * this.large, () => arrow !== 0 || toward() === side);
             });
@@ -127,6 +149,11 @@
                     this.change(this.value + steps[event.key]);
                 }
             });
+        }
+        // Pointers move in the page's pixels, a fitted form in fewer; an element's box is in the page's
+        // pixels too, but WebKit's is in the form's.
+        boxToPage() {
+            return fitted * this.width / this.element.getBoundingClientRect().width;
         }
         place() {
             const along = (this.value - this.minimum) / (this.maximum - this.minimum);
@@ -152,18 +179,21 @@
                 this.change(this.value + step);
                 timer = setTimeout(again.bind(this), 50);
             }.bind(this), 350);
-            addEventListener("pointerup", () => clearTimeout(timer), {once: true});
+            const stop = () => clearTimeout(timer);
+            ["pointerup", "pointercancel"].forEach(type => addEventListener(type, stop, {once: true}));
         }
         drag(start) {
             const from = this.value, x0 = start.clientX;
             this.thumb.setPointerCapture(start.pointerId);
             const move = event => {
-                const value = from + Math.round((event.clientX - x0) / this.travel * (this.maximum - this.minimum));
+                const moved = (event.clientX - x0) / fitted;
+                const value = from + Math.round(moved / this.travel * (this.maximum - this.minimum));
                 if (this.set(value))
                     module.slider_scroll();
             };
             this.thumb.addEventListener("pointermove", move);
-            this.thumb.addEventListener("pointerup", () => {
+            // Released, or taken by the browser: the capture ends either way.
+            this.thumb.addEventListener("lostpointercapture", () => {
                 this.thumb.removeEventListener("pointermove", move);
                 if (this.value !== from)
                     module.slider_change();
@@ -174,9 +204,10 @@
     // Tab and Shift+Tab go round the visible tab stops by tab index, as in a dialog.
     const tabStops = () => controls.filter(c => c.kind !== 1 && c.element.checkVisibility())
                                    .sort((a, b) => a.tabIndex - b.tabIndex);
-    const focusOn = control => (control.element.focusTarget ?? control.element).focus();
+    // The page does not scroll to it: the form lies where centring put it.
+    const focusOn = control => (control.element.focusTarget ?? control.element).focus({preventScroll: true});
     form.addEventListener("keydown", event => {
-        if (event.key !== "Tab")
+        if (event.code !== "Tab" && event.key !== "Tab") // WebKitGTK names Shift+Tab no key
             return;
         event.preventDefault();
         const stops = tabStops();
@@ -211,8 +242,8 @@
         set_visible: (row, visible) => { controls[row].element.hidden = !visible; },
         slider_value: () => slider.value,
         set_title: (at, length) => { document.title = text16(at, length); },
-        viewport_width: () => document.documentElement.clientWidth,
-        viewport_height: () => document.documentElement.clientHeight,
+        viewport_width: () => document.documentElement.clientWidth / fit(),
+        viewport_height: () => document.documentElement.clientHeight / fit(),
         move_form: (left, top) => Object.assign(form.style, {left: left + "px", top: top + "px"}),
         show_form: () => {
             form.hidden = false;
@@ -244,6 +275,9 @@
         return;
     }
     // A page's screen is its viewport, which the user may resize or zoom.
-    addEventListener("resize", () => module.recentre());
+    addEventListener("resize", () => {
+        module.recentre();
+        redraw();
+    });
     followRatio();
 })();

@@ -17,7 +17,7 @@ import sys
 import tempfile
 import time
 
-from browser import Chromium, Firefox
+from browser import Chromium, Firefox, WebKit
 from desktop import wait_for
 from wayland import Gnome, Sway
 from x11 import X11
@@ -34,6 +34,13 @@ LABEL1, LABEL2 = (199, 400, 147, 29), (359, 407, 119, 15)
 SLIDER = (45, 376, 456, 20)    # the scroll bar, arrows included
 GRAY = lambda level: (level, level, level)
 WHITE, BLACK = GRAY(255), GRAY(0)
+
+
+class Pixels(bytes):
+    # A readout's pixels, alike to within 3 levels a byte: WebKit smooths the same text that much differently
+    # from one paint to the next.
+    __eq__ = lambda a, b: len(a) == len(b) and all(abs(x - y) <= 3 for x, y in zip(a, b))
+    __ne__ = lambda a, b: not a == b
 
 
 class QtX11:
@@ -155,7 +162,7 @@ class App:
 
     def readouts(self):
         shot = self.display.shot()
-        return [shot.region(*self.at(x, y), round(w * self.scale), round(h * self.scale)) for x, y, w, h in (LABEL1, LABEL2)]
+        return [Pixels(shot.region(*self.at(x, y), round(w * self.scale), round(h * self.scale))) for x, y, w, h in (LABEL1, LABEL2)]
 
     def shows(self, point, colour):
         return wait_for(lambda: self.pixel(*point) == colour, 10)
@@ -205,7 +212,7 @@ def keys_move_the_level(front, display):
     assert all(now != then for now, then in zip(app.readouts(), readouts)), "both readouts changed"
     display.keys(app.window, "Left")
     assert app.shows(SWATCH1, GRAY(192))
-    assert app.readouts() == readouts, "back at 192, the readouts as at start"
+    assert wait_for(lambda: app.readouts() == readouts, 10), "back at 192, the readouts as at start"
     for key, level in [("Next", 202), ("Prior", 192), ("End", 237), ("Home", 81), ("Down", 82), ("Up", 81)]:
         display.keys(app.window, key)
         assert app.shows(SWATCH1, GRAY(level)), f"{key}: swatch {level}, not {app.pixel(*SWATCH1)}"
@@ -218,8 +225,8 @@ def track_click(front, display):
     assert app.shows(SWATCH1, GRAY(202)), f"a click in the track: 202, not {app.pixel(*SWATCH1)}"
     readouts = app.readouts()
     display.keys(app.window, "Left", "Right")  # the same level again, by the keys
-    assert app.shows(SWATCH1, GRAY(202))
-    assert app.readouts() == readouts, "the readouts of 202 by click and by key"
+    # The swatch showed 202 before the keys too: the readouts are waited for.
+    assert wait_for(lambda: app.readouts() == readouts, 10), "the readouts of 202 by click and by key"
     display.mouse(*app.at(*OPTION2), "click")
     assert app.shows(SWATCH2, GRAY(202)), "a click on \"Ansicht 2\": its swatch took the level while hidden"
 
@@ -397,10 +404,11 @@ CASES = [("first look", first_look, set()), ("view switch", view_switch, set()),
          ("one copy only", one_copy, {"program"}), ("odd environments", odd_environments, {"posix", "x11"}),
          ("other users", other_users, {"posix", "x11", "root"}), ("native Wayland client", native_wayland, {"wayland"}),
          ("scale change", scale_change, {"wayland"}), ("started from its menu entry", menu_entry, {"x11", "installed"}),
-         ("a second tab stays empty", second_tab, {"web"}), ("odd addresses", odd_addresses, {"web"}),
+         ("a second tab stays empty", second_tab, {"tabs"}), ("odd addresses", odd_addresses, {"web"}),
          ("exact wherever it stands", anywhere, {"moves"})]
 FRONT_ENDS = {"qt-x11": QtX11, "qt-wayland": QtWayland, "qt-gnome": QtGnome, "win32-wine": Win32Wine,
-              "web-chromium": Chromium, "web-firefox": Firefox}
+              "web-chromium": Chromium, "web-firefox": Firefox,
+              "web-webkit": WebKit}
 
 
 def run_case(case, front, display):

@@ -42,7 +42,9 @@ class X11(Desktop):
         return tuple(int(v) for v in re.findall(r"\d+", self.run("xprop", "-id", window, "_NET_FRAME_EXTENTS")))
 
     def shot(self):
-        return from_xwd(subprocess.run(["xwd", "-root", "-silent"], capture_output=True, env=self.environ()).stdout)
+        # xwd fails now and then while a window closes: it is asked again.
+        take = lambda: subprocess.run(["xwd", "-root", "-silent"], capture_output=True, env=self.environ()).stdout
+        return from_xwd(wait_for(lambda: (data := take()) and len(data) > 100 and data, 10))
 
     def keys(self, window, *keys):
         self.run("xdotool", "windowactivate", "--sync", window)
