@@ -4,6 +4,7 @@
 #include "Page.h"
 
 #include <cmath>
+#include <string>
 
 namespace ChartWindow {
 namespace {
@@ -52,12 +53,13 @@ WebForm1::WebForm1(const Commands::Environment& environment) : handlers_(*this, 
         if (!control.picture.empty())
             pictures_[row] = ReadBitmap(EmbeddedPicture(control.picture));
         colours_[row] = Packed(control.back) & 0xFFFFFFu;
+        const std::string name = control.id.ToString();
         PageCreateControl(static_cast<int>(row), RowIndex(control.container), static_cast<int>(control.kind),
                           control.id.index, Pixels(control.left), Pixels(control.top), Pixels(control.width),
                           Pixels(control.height), control.tabIndex, Packed(control.back), Packed(control.fore),
                           static_cast<int>(control.border), control.visible, control.value, FontOf(control.font).points,
                           FontOf(control.font).bold, control.caption.data(), static_cast<int>(control.caption.size()),
-                          pictures_[row].width, pictures_[row].height);
+                          pictures_[row].width, pictures_[row].height, name.data(), static_cast<int>(name.size()));
     }
 }
 

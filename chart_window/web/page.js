@@ -8,6 +8,7 @@
         return;
     }
     const form = document.getElementById("Form1"), probe = document.getElementById("pixel");
+    const heading = document.getElementById("heading");
     const controls = []; // the elements, by row of the control table
     let module, memory, slider;
     const utf8 = new TextDecoder(), utf16 = new TextDecoder("utf-16le");
@@ -73,6 +74,11 @@
         return fitted;
     };
 
+    // What assistive technology takes the focusable boxes for, and calls them (by index, for an array).
+    const roles = {picView: ["group", ["Ansicht 1", "Ansicht 2"]], Picture3: ["group", "Bedienfeld"],
+                   Picture1: ["img", "Linienfeld"], Picture4: ["img", "Linienfeld"], Picture2: ["img", "Graufeld"],
+                   Picture5: ["img", "Graufeld"], picGamma: ["img"], HScroll1: ["scrollbar", "Graustufe"]};
+
     const make = {
         0: (control) => { // picture box
             const box = document.createElement("div");
@@ -117,6 +123,8 @@
             [this.minimum, this.maximum, this.small, this.large] = range;
             this.width = control.width;
             this.element = Object.assign(document.createElement("div"), {className: "scrollbar", tabIndex: 0});
+            Object.entries({"aria-orientation": "horizontal", "aria-valuemin": this.minimum, "aria-valuemax": this.maximum})
+                .forEach(([key, value]) => this.element.setAttribute(key, value));
             const part = (name, left, width) => {
                 const div = this.element.appendChild(Object.assign(document.createElement("div"), {className: name}));
                 px(div, left, 0, width, control.height);
@@ -156,6 +164,7 @@
             return fitted * this.width / this.element.getBoundingClientRect().width;
         }
         place() {
+            this.element.setAttribute("aria-valuenow", this.value);
             const along = (this.value - this.minimum) / (this.maximum - this.minimum);
             this.thumb.style.left = this.size + along * this.travel + "px";
         }
@@ -225,7 +234,8 @@
         prev_instance: () => prevInstance,
         end: () => { throw ended; },
         create_control: (row, container, kind, index, left, top, width, height, tabIndex, back, fore, border,
-                         visible, value, points, bold, caption, captionLength, pictureWidth, pictureHeight) => {
+                         visible, value, points, bold, caption, captionLength, pictureWidth, pictureHeight, name,
+                         nameLength) => {
             const control = {row, kind, index, width, height, border, value, pictureWidth, pictureHeight,
                           caption: text8(caption, captionLength)};
             const element = make[kind](control);
@@ -236,12 +246,17 @@
             // Earlier rows lie above later ones.
             (container < 0 ? form : controls[container].element).prepend(element);
             controls[row] = {element, kind, tabIndex};
+            element.id = text8(name, nameLength);
+            const [role, label] = roles[element.id.replace(/\(\d+\)/, "")] ?? [];
+            Object.entries({role, "aria-label": label?.[index] ?? label}).forEach(([key, text]) => text && element.setAttribute(key, text));
+            if (kind === 1 && container >= 0 && !controls[container].element.hasAttribute("aria-label")) // a patch: its caption
+                controls[container].element.setAttribute("aria-label", control.caption);
         },
         set_back_color: (row, value) => { controls[row].element.style.background = rgb(value); },
         set_caption: (row, at, length) => { controls[row].element.textContent = text16(at, length); },
         set_visible: (row, visible) => { controls[row].element.hidden = !visible; },
         slider_value: () => slider.value,
-        set_title: (at, length) => { document.title = text16(at, length); },
+        set_title: (at, length) => { document.title = heading.textContent = text16(at, length); },
         viewport_width: () => document.documentElement.clientWidth / fit(),
         viewport_height: () => document.documentElement.clientHeight / fit(),
         move_form: (left, top) => Object.assign(form.style, {left: left + "px", top: top + "px"}),
