@@ -8,7 +8,6 @@ import tempfile
 import urllib.parse
 
 from desktop import wait_for
-from devtools import Phone
 from x11 import X11
 
 GRAY = lambda level: (level, level, level)
@@ -98,39 +97,3 @@ class Firefox(Browser):
         return ["firefox-esr", "--no-remote", "--profile", profile, "--new-instance", "--width", str(self.width - 40),
                 "--height", str(self.height - 60), address]
 
-
-class WebKit(Browser):
-    # WebKitGTK in a window of our own (webkit.py): GDK_SCALE is the device scale, and --dpi the desktop's
-    # text scale (GDK_DPI_SCALE), which WebKit takes for a page zoom the page is not told of.
-    offers = {"pointer", "web"}
-    untitled = "WebKit"
-
-    def __init__(self, program, scale, dpi):
-        super().__init__(program, scale, dpi)
-        self.env = {"GDK_SCALE": str(round(self.device_scale)), "GDK_DPI_SCALE": str((dpi or 96) / 96),
-                    "WEBKIT_DISABLE_SANDBOX_THIS_IS_DANGEROUS": "1"}
-
-    def start(self, profile, address):
-        return ["/usr/bin/python3", os.path.join(os.path.dirname(__file__), "webkit.py"), address,
-                str(round((self.width - 40) / self.device_scale)), str(round((self.height - 60) / self.device_scale))]
-
-
-class ChromiumPhone(Chromium):
-    # A phone or tablet (devtools.py): --size is its screen in CSS pixels, --scale its device scale, and
-    # --turn turns it from portrait to landscape with the page open. Touched, not clicked.
-    offers = {"pointer", "devtools"}
-
-    def __init__(self, program, scale, dpi):
-        super().__init__(program, scale, dpi)
-        self.desktop = lambda size: Phone(size, self.device_scale)
-
-    def start(self, profile, address):
-        return ["chromium", "--headless", "--no-sandbox", "--user-data-dir=" + profile, "--no-first-run",
-                "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                "--remote-debugging-pipe", f"--force-device-scale-factor={self.device_scale}", address]
-
-    def opened(self, app):
-        if self.turn:
-            app.display.device(self.height, self.width)
-            want = self.device_scale * min(1, self.height / 544, self.width / 432)  # the form fitted anew
-            assert wait_for(lambda: app.find() and abs(app.scale - want) < 0.03, 10), f"turned: {app.scale}"

@@ -17,7 +17,7 @@ import sys
 import tempfile
 import time
 
-from browser import Chromium, ChromiumPhone, Firefox, WebKit
+from browser import Chromium, Firefox
 from desktop import wait_for
 from wayland import Gnome, Sway
 from x11 import X11
@@ -34,13 +34,6 @@ LABEL1, LABEL2 = (199, 400, 147, 29), (359, 407, 119, 15)
 SLIDER = (45, 376, 456, 20)    # the scroll bar, arrows included
 GRAY = lambda level: (level, level, level)
 WHITE, BLACK = GRAY(255), GRAY(0)
-
-
-class Pixels(bytes):
-    # A readout's pixels, alike to within 3 levels a byte: WebKit smooths the same text that much differently
-    # from one paint to the next.
-    __eq__ = lambda a, b: len(a) == len(b) and all(abs(x - y) <= 3 for x, y in zip(a, b))
-    __ne__ = lambda a, b: not a == b
 
 
 class QtX11:
@@ -119,8 +112,9 @@ class App:
 
     def __init__(self, front, display, *args, env=None, command=None):
         self.front, self.display = front, display
-        self.process = display.open(command or front.command(*args), display.environ({**front.env, **(env or {})}))
         App.started.append(self)
+        self.process = subprocess.Popen(command or front.command(*args), env=display.environ({**front.env, **(env or {})}),
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         # Where the window stands once it shows the chart; a compositor may still move it after mapping.
         assert wait_for(lambda: self.find() and self.pixel(20, 14) == GRAY(128)), "no window showed the chart"
         front.opened(self)
@@ -161,7 +155,7 @@ class App:
 
     def readouts(self):
         shot = self.display.shot()
-        return [Pixels(shot.region(*self.at(x, y), round(w * self.scale), round(h * self.scale))) for x, y, w, h in (LABEL1, LABEL2)]
+        return [shot.region(*self.at(x, y), round(w * self.scale), round(h * self.scale)) for x, y, w, h in (LABEL1, LABEL2)]
 
     def shows(self, point, colour):
         return wait_for(lambda: self.pixel(*point) == colour, 10)
@@ -395,17 +389,6 @@ def odd_addresses(front, display):
     assert not failed, ", ".join(failed)
 
 
-def accessible(front, display):
-    # To assistive technology the scroll bar is a named scroll bar with its range and its value as it moves.
-    app = App(front, display)
-    def scrollbar():
-        node = next(n for n in display.send("Accessibility.getFullAXTree")["nodes"] if n["role"]["value"] == "scrollbar")
-        return node["name"]["value"], node["value"]["value"], {p["name"]: p["value"]["value"] for p in node["properties"]}
-    assert scrollbar()[:2] == ("Graustufe", 192) and {"valuemin": 81, "valuemax": 237}.items() <= scrollbar()[2].items()
-    display.keys(app.window, "Tab", "Right")
-    assert wait_for(lambda: scrollbar()[1] == 193, 10), "the value follows the scroll bar"
-
-
 # name, case, what the front end must offer: POSIX environments, an X11 desktop, a pointer, Wayland, root, an
 # installed desktop entry
 CASES = [("first look", first_look, set()), ("view switch", view_switch, set()),
@@ -415,10 +398,9 @@ CASES = [("first look", first_look, set()), ("view switch", view_switch, set()),
          ("other users", other_users, {"posix", "x11", "root"}), ("native Wayland client", native_wayland, {"wayland"}),
          ("scale change", scale_change, {"wayland"}), ("started from its menu entry", menu_entry, {"x11", "installed"}),
          ("a second tab stays empty", second_tab, {"tabs"}), ("odd addresses", odd_addresses, {"web"}),
-         ("exact wherever it stands", anywhere, {"moves"}), ("accessible", accessible, {"devtools"})]
+         ("exact wherever it stands", anywhere, {"moves"})]
 FRONT_ENDS = {"qt-x11": QtX11, "qt-wayland": QtWayland, "qt-gnome": QtGnome, "win32-wine": Win32Wine,
-              "web-chromium": Chromium, "web-firefox": Firefox,
-              "web-webkit": WebKit, "web-phone": ChromiumPhone}
+              "web-chromium": Chromium, "web-firefox": Firefox}
 
 
 def run_case(case, front, display):
@@ -441,11 +423,10 @@ def main():
     parser.add_argument("--dpi", type=int)
     parser.add_argument("--size", default="1024x768")
     parser.add_argument("--zoom", type=float)
-    parser.add_argument("--turn", action="store_true")
     parser.add_argument("cases", nargs="*")
     options = parser.parse_intermixed_args()
     front = FRONT_ENDS[options.front](os.path.abspath(options.program), options.scale, options.dpi)
-    front.zoom, front.turn, (front.width, front.height) = options.zoom, options.turn, map(int, options.size.split("x"))
+    front.zoom, (front.width, front.height) = options.zoom, map(int, options.size.split("x"))
     front.entry = os.path.join(os.path.dirname(front.program), "../share/applications/com.quenbury.Tonalyx.desktop")
     offers = front.offers | ({"root"} if os.geteuid() == 0 else set()) | ({"installed"} if os.path.exists(front.entry) else set())
     counts = {"passed": 0, "failed": 0, "skipped": 0}
