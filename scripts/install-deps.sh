@@ -16,12 +16,10 @@ web_packages=(clang-19 lld-19 wasi-libc libc++-19-dev-wasm32 libc++abi-19-dev-wa
 test_packages=(libgtest-dev xvfb xdotool openbox x11-utils x11-xserver-utils x11-apps locales python3 procps
                sway grim wtype desktop-file-utils appstream dpkg-dev file
                g++-mingw-w64-x86-64 wine wine64
-               "${web_packages[@]}" nodejs chromium firefox-esr
-               python3-gi gir1.2-webkit2-4.1 netpbm)
-# WebKitGTK, Safari's engine, for the page (python3-gi, gir1.2-webkit2-4.1); netpbm reads PNG screenshots.
+               "${web_packages[@]}" nodejs chromium firefox-esr)
 # Qt on GNOME Shell, from Debian 13 on: its Qt scales by fractions, and its mutter has gdctl.
 [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = bookworm ] ||
-    test_packages+=(gnome-shell mutter-common-bin dbus-daemon libglib2.0-bin)
+    test_packages+=(gnome-shell mutter-common-bin dbus-daemon libglib2.0-bin netpbm)
 bench_packages=(libbenchmark-dev)
 
 packages=("${run_packages[@]}")

@@ -13,11 +13,11 @@ from x11 import X11
 GRAY = lambda level: (level, level, level)
 BLACK, PAGE = GRAY(0), GRAY(64)
 # The user's key presses from 100 % to each zoom (Chromium's steps, and Firefox's as set below).
-ZOOM_KEYS = {0.9: -1, 1.1: 1, 1.25: 2, 1.5: 3}
+ZOOM_KEYS = {1.1: 1, 1.25: 2, 1.5: 3}
 
 
 class Browser:
-    offers = {"pointer", "web", "tabs"}
+    offers = {"pointer", "web"}
     suffix = ""  # what the browser adds to a page's title in its window's
     size_slack = 1  # the form's height at a zoom, rounded by the browser from its own ratio
 
@@ -52,7 +52,7 @@ class Browser:
     def opened(self, app):
         # Zoomed as a user zooms, with the page open.
         if self.zoom:
-            app.display.keys(app.window, *["ctrl+equal" if ZOOM_KEYS[self.zoom] > 0 else "ctrl+minus"] * abs(ZOOM_KEYS[self.zoom]))
+            app.display.keys(app.window, *["ctrl+equal"] * ZOOM_KEYS[self.zoom])
             want = self.device_scale * self.zoom
             assert wait_for(lambda: app.find() and abs(app.scale - want) < 0.03, 10), f"zoomed to {app.scale}"
 
@@ -96,4 +96,3 @@ class Firefox(Browser):
             f.writelines(f'user_pref("{k}", {json.dumps(v)});\n' for k, v in prefs.items())
         return ["firefox-esr", "--no-remote", "--profile", profile, "--new-instance", "--width", str(self.width - 40),
                 "--height", str(self.height - 60), address]
-

@@ -397,7 +397,7 @@ CASES = [("first look", first_look, set()), ("view switch", view_switch, set()),
          ("one copy only", one_copy, {"program"}), ("odd environments", odd_environments, {"posix", "x11"}),
          ("other users", other_users, {"posix", "x11", "root"}), ("native Wayland client", native_wayland, {"wayland"}),
          ("scale change", scale_change, {"wayland"}), ("started from its menu entry", menu_entry, {"x11", "installed"}),
-         ("a second tab stays empty", second_tab, {"tabs"}), ("odd addresses", odd_addresses, {"web"}),
+         ("a second tab stays empty", second_tab, {"web"}), ("odd addresses", odd_addresses, {"web"}),
          ("exact wherever it stands", anywhere, {"moves"})]
 FRONT_ENDS = {"qt-x11": QtX11, "qt-wayland": QtWayland, "qt-gnome": QtGnome, "win32-wine": Win32Wine,
               "web-chromium": Chromium, "web-firefox": Firefox}
