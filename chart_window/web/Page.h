@@ -11,8 +11,8 @@ namespace ChartWindow {
 
 extern "C" {
 // Makes the element of one row, named as the control ("picGamma(3)"), inside the element of row
-// `container` (-1: the form). Geometry in CSS
-// pixels, colours packed with their role (Colour::Role << 24 | blue << 16 | green << 8 | red).
+// `container` (-1: the form). Geometry in CSS pixels, colours packed with their role
+// (Colour::Role << 24 | blue << 16 | green << 8 | red).
 TONALYX_PAGE_IMPORT(create_control)
 void PageCreateControl(int row, int container, int kind, int index, int left, int top, int width, int height,
                        int tabIndex, std::uint32_t back, std::uint32_t fore, int border, int visible, int value,

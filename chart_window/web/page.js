@@ -16,6 +16,8 @@
     const text16 = (at, length) => utf16.decode(new Uint8Array(memory.buffer, at, 2 * length));
     const rgb = value => `rgb(${value & 255}, ${(value >> 8) & 255}, ${(value >> 16) & 255})`;
     const colour = packed => [rgb(packed), "ButtonFace", "ButtonText", "Canvas", "transparent"][packed >>> 24];
+    const attributes = (element, values) =>
+        Object.entries(values).forEach(([key, value]) => value !== undefined && element.setAttribute(key, value));
     const px = (element, left, top, width, height) =>
         Object.assign(element.style, {left: left + "px", top: top + "px", width: width + "px", height: height + "px"});
 
@@ -58,7 +60,9 @@
         }
     };
     // Drawn again wherever the device pixels may have changed without the observed box: a zoom or a new
-    // device ratio without device-pixel sizes, and the form moved or fitted anew.
+    // device ratio without device-pixel sizes, and the form moved or fitted anew. A browser that reports
+    // device-pixel sizes needs none of it: its observer sees every change.
+    const deviceSizes = "devicePixelContentBoxSize" in (globalThis.ResizeObserverEntry?.prototype ?? {});
     const redraw = () => form.querySelectorAll("canvas").forEach(canvas => { fields.unobserve(canvas); observe(canvas); });
     const followRatio = () => matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener("change", () => {
         redraw();
@@ -123,8 +127,8 @@
             [this.minimum, this.maximum, this.small, this.large] = range;
             this.width = control.width;
             this.element = Object.assign(document.createElement("div"), {className: "scrollbar", tabIndex: 0});
-            Object.entries({"aria-orientation": "horizontal", "aria-valuemin": this.minimum, "aria-valuemax": this.maximum})
-                .forEach(([key, value]) => this.element.setAttribute(key, value));
+            attributes(this.element, {"aria-orientation": "horizontal", "aria-valuemin": this.minimum,
+                                      "aria-valuemax": this.maximum});
             const part = (name, left, width) => {
                 const div = this.element.appendChild(Object.assign(document.createElement("div"), {className: name}));
                 px(div, left, 0, width, control.height);
@@ -248,7 +252,7 @@
             controls[row] = {element, kind, tabIndex};
             element.id = text8(name, nameLength);
             const [role, label] = roles[element.id.replace(/\(\d+\)/, "")] ?? [];
-            Object.entries({role, "aria-label": label?.[index] ?? label}).forEach(([key, text]) => text && element.setAttribute(key, text));
+            attributes(element, {role, "aria-label": Array.isArray(label) ? label[index] : label});
             if (kind === 1 && container >= 0 && !controls[container].element.hasAttribute("aria-label")) // a patch: its caption
                 controls[container].element.setAttribute("aria-label", control.caption);
         },
@@ -292,7 +296,8 @@
     // A page's screen is its viewport, which the user may resize or zoom.
     addEventListener("resize", () => {
         module.recentre();
-        redraw();
+        if (!deviceSizes)
+            redraw();
     });
     followRatio();
 })();
