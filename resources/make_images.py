@@ -128,8 +128,9 @@ def centred(px, size):
     return out
 
 
-def ico(px):
-    """A Windows icon: one 32 x 32 image, 4 bits a pixel, with its transparency mask."""
+def ico(px, larger):
+    """A Windows icon: the 32 x 32 image the window shows, 4 bits a pixel with its transparency mask, and
+    the other sizes (`larger`: size to PNG) as PNG frames, which Windows takes from Vista on."""
     header = struct.pack("<IiiHHIIiiII", 40, ICON, ICON * 2, 1, 4, 0, 0, 0, 0, 16, 0)
     palette = b"".join(bytes((b, g, r, 0)) for r, g, b in VGA16)
     colours = bytearray()
@@ -142,9 +143,13 @@ def ico(px):
         for c in row:
             bits = bits << 1 | (c == CLEAR)
         mask += struct.pack(">I", bits)
-    image = header + palette + bytes(colours) + bytes(mask)
-    directory = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", ICON, ICON, 16, 0, 1, 4, len(image), 22)
-    return directory + image
+    frames = [(ICON, header + palette + bytes(colours) + bytes(mask))] + sorted(larger.items())
+    directory = struct.pack("<HHH", 0, 1, len(frames))
+    offset = len(directory) + 16 * len(frames)
+    for size, image in frames:
+        directory += struct.pack("<BBBBHHII", size % 256, size % 256, 16, 0, 1, 4, len(image), offset)
+        offset += len(image)
+    return directory + b"".join(image for _, image in frames)
 
 
 def outputs():
@@ -153,13 +158,13 @@ def outputs():
         "lines-227x267.pbm": line_field(227, 267),
         "lines-350x350.pbm": line_field(350, 350),
         "monitor.xpm": xpm("monitor_xpm", icon),
-        "monitor.ico": ico(icon),
         "icons/16.png": png(16, 16, 4, VGA16, small_monitor(), transparent=CLEAR),
         "icons/48.png": png(48, 48, 4, VGA16, centred(icon, 48), transparent=CLEAR),
     }
     for factor in (1, 2, 4, 8):
         size = ICON * factor
         files["icons/%d.png" % size] = png(size, size, 4, VGA16, scaled(icon, factor), transparent=CLEAR)
+    files["monitor.ico"] = ico(icon, {size: files["icons/%d.png" % size] for size in (16, 48, 64, 128, 256)})
     return files
 
 

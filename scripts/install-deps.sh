@@ -2,6 +2,7 @@
 # Installs the Debian packages that are missing, and says which. Used by run.sh and test.sh.
 #   install-deps.sh run    what building and starting the program needs
 #   install-deps.sh web    what building the web page needs
+#   install-deps.sh release  what building every release artefact needs
 #   install-deps.sh test   that, plus what the tests need
 #   install-deps.sh bench  that, plus what the benchmarks need
 set -euo pipefail
@@ -13,10 +14,11 @@ run_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-de
 # The web page: the same C++ compiled to WebAssembly by Debian's clang 19, with wasi-libc and libc++ for it.
 web_packages=(clang-19 lld-19 wasi-libc libc++-19-dev-wasm32 libc++abi-19-dev-wasm32 libclang-rt-19-dev-wasm32
               cmake ninja-build python3)
-test_packages=(libgtest-dev xvfb xdotool openbox x11-utils x11-xserver-utils x11-apps locales python3 procps
-               sway grim wtype desktop-file-utils appstream dpkg-dev file
-               g++-mingw-w64-x86-64 wine wine64
-               "${web_packages[@]}" nodejs chromium firefox-esr)
+# Every release artefact: the .deb (dpkg-dev finds its dependencies), tonalyx.exe, the page and the sources.
+release_packages=("${run_packages[@]}" "${web_packages[@]}" dpkg-dev g++-mingw-w64-x86-64 git)
+test_packages=("${release_packages[@]}" libgtest-dev xvfb xdotool openbox x11-utils x11-xserver-utils x11-apps
+               locales procps sway grim wtype desktop-file-utils appstream file lintian wine wine64 nodejs
+               chromium firefox-esr)
 # Qt on GNOME Shell, from Debian 13 on: its Qt scales by fractions, and its mutter has gdctl.
 [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = bookworm ] ||
     test_packages+=(gnome-shell mutter-common-bin dbus-daemon libglib2.0-bin netpbm)
@@ -25,6 +27,7 @@ bench_packages=(libbenchmark-dev)
 packages=("${run_packages[@]}")
 case "${1:-run}" in
     web) packages=("${web_packages[@]}") ;;
+    release) packages=("${release_packages[@]}") ;;
     test) packages+=("${test_packages[@]}") ;;
     bench) packages+=("${test_packages[@]}" "${bench_packages[@]}") ;;
 esac
@@ -44,7 +47,7 @@ else
 fi
 
 # The tests check the gamma text under a locale that writes a decimal comma.
-if [ "${1:-run}" != run ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+if [[ "${1:-run}" = test || "${1:-run}" = bench ]] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
     echo "Generating the locale de_DE.UTF-8 for the tests"
     as_root sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
     as_root locale-gen >/dev/null

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows program as shipped: at most 512 KiB with no debug information, no DLL beyond those Windows
-# ships, and its version record (1.00.0002, German, Unicode), icon and per-monitor DPI awareness.
-#   check-exe.sh EXE OBJDUMP WINDRES
+# ships, and its version record (German, Unicode), icon and per-monitor DPI awareness.
+#   check-exe.sh EXE OBJDUMP WINDRES VERSION
 set -euo pipefail
 size=$(stat -c %s "$1")
 [ "$size" -le 524288 ] || { echo "$1: $size bytes, more than 512 KiB"; exit 1; }
@@ -9,7 +9,7 @@ size=$(stat -c %s "$1")
 imports=$("$2" -p "$1" | sed -n 's/^\s*DLL Name: //p' | sort -f | tr '\n' ' ')
 [ "$imports" = "GDI32.dll KERNEL32.dll msvcrt.dll USER32.dll " ] || { echo "$1 imports $imports"; exit 1; }
 resources=$("$3" -i "$1" -O rc)
-for want in 'BLOCK "040704B0"' 'VALUE "FileVersion", "1.00.0002"' 'VALUE "Translation", 0x407, 1200' RT_GROUP_ICON \
+for want in 'BLOCK "040704B0"' "VALUE \"FileVersion\", \"$4\"" 'VALUE "Translation", 0x407, 1200' RT_GROUP_ICON \
     PerMonitorV2; do
     grep -qF "$want" <<<"$resources" || { echo "$1: no $want among its resources"; exit 1; }
 done

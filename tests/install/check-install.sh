@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs into a temporary folder, checks the installed tree and its metadata, builds the .deb, and
-# starts the packaged program from its menu entry under an X server.
-#   check-install.sh BUILD_DIR SOURCE_DIR
+# Installs into a temporary folder, checks the installed tree and its metadata, builds the .deb, has
+# lintian check it as Debian checks its own, and starts the packaged program from its menu entry.
+#   check-install.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
 build=$1
 source=$2
+version=$3
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 
@@ -22,12 +23,13 @@ if ! verdict=$(appstreamcli validate --no-net --override=url-homepage-missing=in
     grep -q "not recognized" <<<"$verdict" || { echo "$verdict"; exit 1; }
     appstreamcli validate --no-net "$metainfo"
 fi
-grep -q 'release version="1.00.0002"' "$stage/usr/share/metainfo/$id.metainfo.xml"
+grep -q "release version=\"$version\"" "$metainfo"
 
 (cd "$build" && cpack -G DEB >/dev/null 2>&1)
-deb=$(ls "$build"/tonalyx_1.00.0002_*.deb)
+deb=$(ls "$build"/tonalyx_"$version"_*.deb)
 contents=$(dpkg-deb -c "$deb")
-[ "$(dpkg-deb -f "$deb" Version)" = 1.00.0002 ]
+lintian --fail-on error,warning "$deb"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ]
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6widgets6 qt6-qpa-plugins qt6-wayland; do grep -q "$package" <<<"$depends"; done
 echo "package $(basename "$deb"): $(wc -l <<<"$contents") entries, depends on $depends"
