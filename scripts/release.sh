@@ -9,6 +9,7 @@ scripts/install-deps.sh release
 
 commit=$(git rev-parse HEAD)
 export SOURCE_DATE_EPOCH=$(git log -1 --format=%ct "$commit") TZ=UTC LC_ALL=C.UTF-8
+umask 022  # CPack gives the .deb's own members the modes of the files it writes
 work=$PWD/build/dist-work
 dist=$PWD/build/dist
 rm -rf "$work" "$dist"
