@@ -38,6 +38,10 @@ struct Colour {
     static constexpr Colour System(Role role) { return {role, 0, 0, 0}; }
 };
 
+// What assistive technology takes a control for: a picture box is a group of controls or a graphic;
+// the other kinds are what they are.
+enum class AccessibleRole { ByKind, Grouping, Graphic };
+
 enum class FontStyle {
     WindowDefault, // Arial 8 pt
     PatchCaption,  // Arial 6.75 pt bold
@@ -88,6 +92,9 @@ struct ControlSpec {
     FontStyle font = FontStyle::WindowDefault;
     std::string_view picture; // resource name of an image drawn unscaled at the top-left corner
     int value = 0;            // an option button: 1 when selected; the scroll bar: its level
+    // What a screen reader calls a control that shows no caption of its own (UTF-8), and takes it for.
+    std::string_view accessibleName;
+    AccessibleRole role = AccessibleRole::ByKind;
 };
 
 // The controls in stacking order within each container, topmost first.

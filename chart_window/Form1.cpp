@@ -1,9 +1,9 @@
 #include "Form1.h"
 
 #include "ChartLevels.h"
+#include "RgbText.h"
 #include "SkipOnFailure.h"
 
-#include <string>
 #include <utility>
 
 namespace ChartWindow {
@@ -14,11 +14,6 @@ const ControlId kPicture5{"Picture5"};
 const ControlId kLabel1{"Label1"};
 const ControlId kLabel2{"Label2"};
 constexpr std::u16string_view kGammaPrefix = u"Gamma :  ";
-
-Commands::Text Decimal(int value) {
-    const std::string digits = std::to_string(value);
-    return {digits.begin(), digits.end()};
-}
 
 } // namespace
 
@@ -37,7 +32,7 @@ Commands::Result<void> Form1::Form_Load() {
     for (int i = 0; i < kPatchCount; ++i)
         if (auto set = controls_.SetBackColor({"picGamma", i}, GrayColour(kPatchLevels[i])); !set)
             return set;
-    return {};
+    return controls_.SetSliderValueText(LevelText(kStartLevel));
 }
 
 Commands::Result<void> Form1::Option1_Click(std::int16_t index) {
@@ -53,8 +48,7 @@ void Form1::HScroll1_Change() {
     using Commands::RunOrSkip;
     // Nothing moves the slider while this runs, so one reading serves every step.
     if (const auto level = controls_.SliderValue()) {
-        const Commands::Text d = Decimal(*level);
-        RunOrSkip([&] { return controls_.SetCaption(kLabel2, u"RGB(" + d + u", " + d + u", " + d + u")"); });
+        RunOrSkip([&] { return controls_.SetCaption(kLabel2, RgbText(*level, *level, *level)); });
         RunOrSkip([&]() -> Commands::Result<void> {
             const auto gamma = GetGammaValue(*level);
             if (!gamma)
@@ -62,8 +56,16 @@ void Form1::HScroll1_Change() {
             return controls_.SetCaption(kLabel1, Commands::Text(kGammaPrefix) + *gamma);
         });
         RunOrSkip([&] { return controls_.SetBackColor(kPicture2, GrayColour(*level)); });
+        RunOrSkip([&] { return controls_.SetSliderValueText(LevelText(*level)); });
     }
     RunOrSkip([&] { return CopySwatch(); });
+}
+
+Commands::Text Form1::LevelText(std::int16_t level) const {
+    Commands::Text text = RgbText(level, level, level);
+    if (const auto gamma = GetGammaValue(level))
+        text += u", " + Commands::Text(kGammaPrefix) + *gamma;
+    return text;
 }
 
 Commands::Result<void> Form1::CopySwatch() {

@@ -23,17 +23,22 @@ class Form1 {
     // The gamma text of a gray level.
     Commands::Result<Commands::Text> GetGammaValue(std::int16_t iCol) const { return gamma_(iCol); }
 
-    // Runs once before the window is first shown: centre it, title it, colour the swatches and patches.
-    // Stops at the first step that fails and passes the failure up.
+    // Runs once before the window is first shown: centre it, title it, colour the swatches and patches,
+    // and give the slider's level its spoken text. Stops at the first step that fails and passes the
+    // failure up.
     Commands::Result<void> Form_Load();
     // An option button became selected: show the view with its index (0 or 1), hide the other.
     Commands::Result<void> Option1_Click(std::int16_t index);
-    // The slider's value changed: both readouts and both swatches follow. A step that fails is skipped.
+    // The slider's value changed: both readouts, both swatches and the spoken level follow. A step that
+    // fails is skipped.
     void HScroll1_Change();
     // The slider's thumb is being dragged: the same update, at every level it passes.
     void HScroll1_Scroll() { HScroll1_Change(); }
 
   private:
+    // The readouts of a level as a screen reader says them: "RGB(193, 193, 193), Gamma :  2.48", or the
+    // RGB text alone where the gamma fails.
+    Commands::Text LevelText(std::int16_t level) const;
     // The swatch of view 2 takes the colour of view 1's, so the two always agree.
     Commands::Result<void> CopySwatch();
 

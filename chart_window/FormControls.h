@@ -33,6 +33,8 @@ class FormControls {
     virtual Commands::Result<void> SetVisible(const ControlId& box, bool visible) = 0;
     // The gray-level slider's value, 81 to 237.
     virtual Commands::Result<std::int16_t> SliderValue() = 0;
+    // What a screen reader says of the slider's value, and speaks when it changes.
+    virtual Commands::Result<void> SetSliderValueText(const Commands::Text& text) = 0;
     virtual Commands::Result<void> SetTitle(const Commands::Text& title) = 0;
 
     // For centring: the window's outer frame and the screen it opens on, in twips.

@@ -1,5 +1,7 @@
 #include "PictureBox.h"
 
+#include "RgbText.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResource>
@@ -38,8 +40,8 @@ void DrawUnscaled(QPainter& painter, QPointF logicalOrigin, const QImage& pictur
 
 } // namespace
 
-PictureBox::PictureBox(Border border, QWidget* parent)
-    : QWidget(parent), border_(border), clientArea_(new QWidget(this)) {
+PictureBox::PictureBox(Border border, AccessibleRole role, QWidget* parent)
+    : QWidget(parent), border_(border), role_(role), clientArea_(new QWidget(this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::TabFocus);
 }
@@ -61,6 +63,8 @@ void PictureBox::setBackColor(const QColor& colour) {
     if (colour == backColor_)
         return;
     backColor_ = colour;
+    if (role_ == AccessibleRole::Graphic && pictureFile_.isEmpty())
+        setAccessibleDescription(QString::fromStdU16String(RgbText(colour.red(), colour.green(), colour.blue())));
     update();
 }
 

@@ -16,8 +16,10 @@ namespace ChartWindow {
 class PictureBox final : public QWidget {
     Q_OBJECT
   public:
-    explicit PictureBox(Border border, QWidget* parent = nullptr);
+    PictureBox(Border border, AccessibleRole role, QWidget* parent = nullptr);
 
+    AccessibleRole role() const { return role_; }
+    // A graphic without a picture tells assistive technology its colour.
     void setBackColor(const QColor& colour);
     QColor backColor() const { return backColor_; }
     // The bitmap (a P4 resource) drawn unscaled from the top-left corner of the client area.
@@ -35,6 +37,7 @@ class PictureBox final : public QWidget {
     void placeClientArea();
 
     Border border_;
+    AccessibleRole role_;
     QColor backColor_;
     QString pictureFile_;
     Bitmap picture_;

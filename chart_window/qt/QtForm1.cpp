@@ -1,5 +1,6 @@
 #include "QtForm1.h"
 
+#include "Accessibility.h"
 #include "GraySlider.h"
 #include "PictureBox.h"
 #include "monitor.xpm"
@@ -99,12 +100,12 @@ QWidget* QtForm1::CreateControl(const ControlSpec& row, QWidget* parent) {
     QWidget* widget = nullptr;
     switch (row.kind) {
     case ControlKind::PictureBox: {
-        auto* box = new PictureBox(row.border, parent);
+        auto* box = new PictureBox(row.border, row.role, parent);
         box->setBoxGeometry(PixelRect(row));
-        box->setBackColor(Resolve(row.back));
         if (!row.picture.empty())
             box->setPicture(QStringLiteral(":/") +
                             QString::fromUtf8(row.picture.data(), qsizetype(row.picture.size())));
+        box->setBackColor(Resolve(row.back));
         widget = box;
         break;
     }
@@ -140,6 +141,7 @@ QWidget* QtForm1::CreateControl(const ControlSpec& row, QWidget* parent) {
         widget->setGeometry(PixelRect(row));
     }
     widget->setObjectName(QString::fromStdString(row.id.ToString()));
+    widget->setAccessibleName(QString::fromUtf8(row.accessibleName.data(), qsizetype(row.accessibleName.size())));
     widget->setHidden(!row.visible);
     return widget;
 }
@@ -256,6 +258,14 @@ Commands::Result<std::int16_t> QtForm1::SliderValue() {
     if (!slider)
         return NoSuchControl();
     return static_cast<std::int16_t>(slider->value());
+}
+
+Commands::Result<void> QtForm1::SetSliderValueText(const Commands::Text& text) {
+    auto* slider = Control<QScrollBar>({"HScroll1"});
+    if (!slider)
+        return NoSuchControl();
+    SetSpokenValue(*slider, QString::fromStdU16String(text));
+    return {};
 }
 
 Commands::Result<void> QtForm1::SetTitle(const Commands::Text& title) {

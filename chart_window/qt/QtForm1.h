@@ -29,6 +29,7 @@ class QtForm1 final : public QWidget, public FormControls {
     Commands::Result<void> SetCaption(const ControlId& label, const Commands::Text& caption) override;
     Commands::Result<void> SetVisible(const ControlId& box, bool visible) override;
     Commands::Result<std::int16_t> SliderValue() override;
+    Commands::Result<void> SetSliderValueText(const Commands::Text& text) override;
     Commands::Result<void> SetTitle(const Commands::Text& title) override;
     Commands::FormGeometry& OuterFrame() override;
     const Commands::Screen& PrimaryScreen() override { return screen_; }

@@ -1,5 +1,6 @@
 #include "QtToolkit.h"
 
+#include "Accessibility.h"
 #include "QtForm1.h"
 
 #include <QApplication>
@@ -39,6 +40,9 @@ Commands::Result<void> QtToolkit::ShowMainWindow() {
         QApplication::setApplicationVersion(QStringLiteral(TONALYX_VERSION_TEXT));
         // Lets a Wayland compositor match the window with its desktop entry and icon.
         QGuiApplication::setDesktopFileName(QStringLiteral("com.quenbury.Tonalyx"));
+        // What assistive technology calls the application.
+        QGuiApplication::setApplicationName(QStringLiteral("Quenbury Tonalyx"));
+        InstallAccessibility();
     }
     if (!form_)
         form_ = std::make_unique<QtForm1>(environment_);

@@ -12,16 +12,18 @@ namespace ChartWindow {
 extern "C" {
 // Makes the element of one row, named as the control ("picGamma(3)"), inside the element of row
 // `container` (-1: the form). Geometry in CSS pixels, colours packed with their role
-// (Colour::Role << 24 | blue << 16 | green << 8 | red).
+// (Colour::Role << 24 | blue << 16 | green << 8 | red); texts in UTF-8; `role` an AccessibleRole.
 TONALYX_PAGE_IMPORT(create_control)
 void PageCreateControl(int row, int container, int kind, int index, int left, int top, int width, int height,
                        int tabIndex, std::uint32_t back, std::uint32_t fore, int border, int visible, int value,
                        double points, int bold, const char* caption, int captionLength, int pictureWidth,
-                       int pictureHeight, const char* name, int nameLength);
+                       int pictureHeight, const char* name, int nameLength, int role, const char* accessibleName,
+                       int accessibleNameLength);
 TONALYX_PAGE_IMPORT(set_back_color) void PageSetBackColor(int row, std::uint32_t rgb);
 TONALYX_PAGE_IMPORT(set_caption) void PageSetCaption(int row, const char16_t* text, int length);
 TONALYX_PAGE_IMPORT(set_visible) void PageSetVisible(int row, int visible);
 TONALYX_PAGE_IMPORT(slider_value) int PageSliderValue();
+TONALYX_PAGE_IMPORT(set_slider_text) void PageSetSliderText(const char16_t* text, int length);
 TONALYX_PAGE_IMPORT(set_title) void PageSetTitle(const char16_t* text, int length);
 // The viewport, the web's screen, in CSS pixels; and the form's place in it.
 TONALYX_PAGE_IMPORT(viewport_width) double PageViewportWidth();

@@ -59,7 +59,9 @@ WebForm1::WebForm1(const Commands::Environment& environment) : handlers_(*this, 
                           Pixels(control.height), control.tabIndex, Packed(control.back), Packed(control.fore),
                           static_cast<int>(control.border), control.visible, control.value, FontOf(control.font).points,
                           FontOf(control.font).bold, control.caption.data(), static_cast<int>(control.caption.size()),
-                          pictures_[row].width, pictures_[row].height, name.data(), static_cast<int>(name.size()));
+                          pictures_[row].width, pictures_[row].height, name.data(), static_cast<int>(name.size()),
+                          static_cast<int>(control.role), control.accessibleName.data(),
+                          static_cast<int>(control.accessibleName.size()));
     }
 }
 
@@ -118,6 +120,11 @@ Commands::Result<void> WebForm1::SetVisible(const ControlId& box, bool visible) 
 }
 
 Commands::Result<std::int16_t> WebForm1::SliderValue() { return static_cast<std::int16_t>(PageSliderValue()); }
+
+Commands::Result<void> WebForm1::SetSliderValueText(const Commands::Text& text) {
+    PageSetSliderText(text.data(), static_cast<int>(text.size()));
+    return {};
+}
 
 Commands::Result<void> WebForm1::SetTitle(const Commands::Text& title) {
     PageSetTitle(title.data(), static_cast<int>(title.size()));

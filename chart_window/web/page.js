@@ -78,11 +78,6 @@
         return fitted;
     };
 
-    // What assistive technology takes the focusable boxes for, and calls them (by index, for an array).
-    const roles = {picView: ["group", ["Ansicht 1", "Ansicht 2"]], Picture3: ["group", "Bedienfeld"],
-                   Picture1: ["img", "Linienfeld"], Picture4: ["img", "Linienfeld"], Picture2: ["img", "Graufeld"],
-                   Picture5: ["img", "Graufeld"], picGamma: ["img"], HScroll1: ["scrollbar", "Graustufe"]};
-
     const make = {
         0: (control) => { // picture box
             const box = document.createElement("div");
@@ -239,7 +234,7 @@
         end: () => { throw ended; },
         create_control: (row, container, kind, index, left, top, width, height, tabIndex, back, fore, border,
                          visible, value, points, bold, caption, captionLength, pictureWidth, pictureHeight, name,
-                         nameLength) => {
+                         nameLength, role, accessibleName, accessibleNameLength) => {
             const control = {row, kind, index, width, height, border, value, pictureWidth, pictureHeight,
                           caption: text8(caption, captionLength)};
             const element = make[kind](control);
@@ -251,15 +246,14 @@
             (container < 0 ? form : controls[container].element).prepend(element);
             controls[row] = {element, kind, tabIndex};
             element.id = text8(name, nameLength);
-            const [role, label] = roles[element.id.replace(/\(\d+\)/, "")] ?? [];
-            attributes(element, {role, "aria-label": Array.isArray(label) ? label[index] : label});
-            if (kind === 1 && container >= 0 && !controls[container].element.hasAttribute("aria-label")) // a patch: its caption
-                controls[container].element.setAttribute("aria-label", control.caption);
+            attributes(element, {role: [kind === 3 ? "scrollbar" : undefined, "group", "img"][role],
+                                 "aria-label": text8(accessibleName, accessibleNameLength) || undefined});
         },
         set_back_color: (row, value) => { controls[row].element.style.background = rgb(value); },
         set_caption: (row, at, length) => { controls[row].element.textContent = text16(at, length); },
         set_visible: (row, visible) => { controls[row].element.hidden = !visible; },
         slider_value: () => slider.value,
+        set_slider_text: (at, length) => slider.element.setAttribute("aria-valuetext", text16(at, length)),
         set_title: (at, length) => { document.title = heading.textContent = text16(at, length); },
         viewport_width: () => document.documentElement.clientWidth / fit(),
         viewport_height: () => document.documentElement.clientHeight / fit(),

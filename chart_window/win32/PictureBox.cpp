@@ -121,7 +121,8 @@ void RegisterOnce() {
 
 } // namespace
 
-HWND CreatePictureBox(const ControlSpec& row, HWND parent, COLORREF back, int dpi, const DeviceRect& place) {
+HWND CreatePictureBox(const ControlSpec& row, HWND parent, const wchar_t* text, COLORREF back, int dpi,
+                      const DeviceRect& place) {
     RegisterOnce();
     DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP | (row.visible ? WS_VISIBLE : 0);
     DWORD extended = WS_EX_CONTROLPARENT;
@@ -134,7 +135,7 @@ HWND CreatePictureBox(const ControlSpec& row, HWND parent, COLORREF back, int dp
     data->brush = CreateSolidBrush(back);
     data->pictureName = std::string(row.picture);
     data->dpi = dpi;
-    HWND box = CreateWindowExW(extended, kClassName, L"", style, place.left, place.top, place.width, place.height,
+    HWND box = CreateWindowExW(extended, kClassName, text, style, place.left, place.top, place.width, place.height,
                                parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (box)
         SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(data.release()));

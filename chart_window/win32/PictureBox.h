@@ -19,7 +19,9 @@ struct DeviceRect {
 };
 
 // Creates the box for `row` in `parent` at `place`, `dpi` dots per inch deciding the picture's density.
-HWND CreatePictureBox(const ControlSpec& row, HWND parent, COLORREF back, int dpi, const DeviceRect& place);
+// Its window text is what a screen reader calls it.
+HWND CreatePictureBox(const ControlSpec& row, HWND parent, const wchar_t* text, COLORREF back, int dpi,
+                      const DeviceRect& place);
 
 // Background colour: shown at once; read back as last set.
 void SetPictureBoxColour(HWND box, COLORREF colour);

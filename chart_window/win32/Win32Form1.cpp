@@ -1,6 +1,8 @@
 #include "Win32Form1.h"
 
+#include "AccessibleValue.h"
 #include "PictureBox.h"
+#include "RgbText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -94,7 +96,8 @@ void Win32Form1::Build() {
     for (const ControlSpec& row : ControlTable()) {
         HWND parent = row.container == kForm ? window_ : Find(row.container);
         const DWORD shown = WS_CHILD | WS_CLIPSIBLINGS | (row.visible ? WS_VISIBLE : 0);
-        const std::wstring caption = Wide(row.caption);
+        // A control without a caption of its own carries its accessible name as its window text.
+        const std::wstring caption = Wide(row.caption.empty() ? row.accessibleName : row.caption);
         const DeviceRect place = Place(row);
         const auto create = [&](const wchar_t* windowClass, DWORD style) {
             return CreateWindowExW(0, windowClass, caption.c_str(), shown | style, place.left, place.top, place.width,
@@ -103,7 +106,7 @@ void Win32Form1::Build() {
         HWND handle = nullptr;
         switch (row.kind) {
         case ControlKind::PictureBox:
-            handle = CreatePictureBox(row, parent, Resolve(row.back), dpi_, place);
+            handle = CreatePictureBox(row, parent, caption.c_str(), Resolve(row.back), dpi_, place);
             break;
         case ControlKind::Label:
             handle = create(L"STATIC", SS_CENTER | SS_NOPREFIX | (row.border == Border::Single ? WS_BORDER : 0));
@@ -336,6 +339,10 @@ Commands::Result<void> Win32Form1::SetBackColor(const ControlId& box, RgbColour 
     if (!handle)
         return NoSuchControl();
     SetPictureBoxColour(handle, colour);
+    // A swatch or a patch tells a screen reader its gray with its name.
+    const Control* control = FindControl(handle);
+    if (control->row->role == AccessibleRole::Graphic && control->row->picture.empty())
+        SetWindowTextW(handle, (Wide(control->row->accessibleName) + L", " + Wide(RgbText(colour))).c_str());
     return {};
 }
 
@@ -366,6 +373,14 @@ Commands::Result<std::int16_t> Win32Form1::SliderValue() {
     if (!handle)
         return NoSuchControl();
     return static_cast<std::int16_t>(GetScrollPos(handle, SB_CTL));
+}
+
+Commands::Result<void> Win32Form1::SetSliderValueText(const Commands::Text& text) {
+    HWND handle = Find({"HScroll1"});
+    if (!handle)
+        return NoSuchControl();
+    SetAccessibleValue(handle, Wide(text));
+    return {};
 }
 
 Commands::Result<void> Win32Form1::SetTitle(const Commands::Text& title) {

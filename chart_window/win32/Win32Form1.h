@@ -36,6 +36,7 @@ class Win32Form1 final : public FormControls {
     Commands::Result<void> SetCaption(const ControlId& label, const Commands::Text& caption) override;
     Commands::Result<void> SetVisible(const ControlId& box, bool visible) override;
     Commands::Result<std::int16_t> SliderValue() override;
+    Commands::Result<void> SetSliderValueText(const Commands::Text& text) override;
     Commands::Result<void> SetTitle(const Commands::Text& title) override;
     Commands::FormGeometry& OuterFrame() override { return frame_; }
     const Commands::Screen& PrimaryScreen() override { return screen_; }

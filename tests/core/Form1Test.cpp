@@ -50,6 +50,7 @@ class FakeControls final : public FormControls {
         return Set("SetVisible", box, shown ? "1" : "0");
     }
     Result<std::int16_t> SliderValue() override { return slider; }
+    Result<void> SetSliderValueText(const Text& text) override { return Set("SetSliderValueText", {"HScroll1"}, Narrow(text)); }
     Result<void> SetTitle(const Text& title) override { return Set("SetTitle", {"Form1"}, Narrow(title)); }
     Commands::FormGeometry& OuterFrame() override { return frame; }
     const Commands::Screen& PrimaryScreen() override { return screen; }
@@ -77,6 +78,7 @@ TEST(Form1, LoadHandlerStepsInOrderUpToAFailingOne) {
     const int levels[] = {128, 143, 156, 165, 174, 181, 186, 191, 195, 199, 203, 206, 208, 211, 213, 215};
     for (int i = 0; i < 16; ++i)
         steps.push_back("SetBackColor picGamma(" + std::to_string(i) + ") " + std::to_string(levels[i] * 65793));
+    steps.push_back("SetSliderValueText HScroll1 RGB(192, 192, 192), Gamma :  2.44");
     for (std::size_t failing : {steps.size(), std::size_t{2}, std::size_t{3}, std::size_t{4}, std::size_t{10}}) {
         FakeControls w;
         w.failing = failing < steps.size() ? steps[failing] : "";
@@ -85,7 +87,8 @@ TEST(Form1, LoadHandlerStepsInOrderUpToAFailingOne) {
     }
 }
 
-// The level reaches both readouts and both swatches; a failing step is skipped and the rest go on.
+// The level reaches both readouts, both swatches and the spoken text; a failing step is skipped and the
+// rest go on.
 TEST(Form1, SliderUpdate) {
     struct Case {
         std::int16_t level;
@@ -93,13 +96,15 @@ TEST(Form1, SliderUpdate) {
         const char* rgb;
         const char* gamma;
         const char* swatch2;
+        const char* spoken;
     };
     const Case cases[] = {
-        {193, "", "RGB(193, 193, 193)", "Gamma :  2.48", "12698049"},
+        {193, "", "RGB(193, 193, 193)", "Gamma :  2.48", "12698049", "RGB(193, 193, 193), Gamma :  2.48"},
         // The first swatch cannot be set: the second still copies what the first shows.
-        {100, "SetBackColor Picture2 6579300", "RGB(100, 100, 100)", "Gamma :  0.74", "12632256"},
+        {100, "SetBackColor Picture2 6579300", "RGB(100, 100, 100)", "Gamma :  0.74", "12632256",
+         "RGB(100, 100, 100), Gamma :  0.74"},
         // The RGB readout cannot be set: the gamma readout and the swatches still follow.
-        {200, "SetCaption Label2 RGB(200, 200, 200)", "", "Gamma :  2.85", "13158600"},
+        {200, "SetCaption Label2 RGB(200, 200, 200)", "", "Gamma :  2.85", "13158600", "RGB(200, 200, 200), Gamma :  2.85"},
     };
     for (const Case& c : cases) {
         FakeControls w;
@@ -110,13 +115,15 @@ TEST(Form1, SliderUpdate) {
         EXPECT_EQ(w.state["Label2"], c.rgb) << c.level;
         EXPECT_EQ(w.state["Label1"], c.gamma) << c.level;
         EXPECT_EQ(w.state["Picture5"], c.swatch2) << c.level;
+        EXPECT_EQ(w.state["HScroll1"], c.spoken) << c.level;
     }
-    // The gamma text fails: its readout keeps its text.
+    // The gamma text fails: its readout keeps its text, and the level is spoken by its RGB text alone.
     FakeControls w;
     Form1 form(w, w.env, [](std::int16_t) -> Result<Text> { return kFails; });
     w.state["Label1"] = "Gamma :  2.44";
     form.HScroll1_Change();
     EXPECT_EQ(w.state["Label1"], "Gamma :  2.44");
+    EXPECT_EQ(w.state["HScroll1"], "RGB(192, 192, 192)");
     EXPECT_EQ(w.state["Picture5"], "12632256");
 }
 
