@@ -18,6 +18,7 @@ web_packages=(clang-19 lld-19 wasi-libc libc++-19-dev-wasm32 libc++abi-19-dev-wa
 release_packages=("${run_packages[@]}" "${web_packages[@]}" dpkg-dev g++-mingw-w64-x86-64 git)
 test_packages=("${release_packages[@]}" libgtest-dev xvfb xdotool openbox x11-utils x11-xserver-utils x11-apps
                locales procps sway grim wtype desktop-file-utils appstream file lintian wine wine64 nodejs
+               dbus-daemon at-spi2-core python3-pyatspi
                chromium firefox-esr)
 # Qt on GNOME Shell, from Debian 13 on: its Qt scales by fractions, and its mutter has gdctl.
 [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = bookworm ] ||

@@ -9,8 +9,18 @@
 namespace ChartWindow {
 namespace {
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Before announcements, a screen reader speaks a notification when it shows: an empty widget that
+// draws nothing.
+constexpr auto kNotification = "spokenValue";
+#endif
+
 // Qt takes a widget of its own kind for a plain client area.
 QAccessibleInterface* Interface(const QString&, QObject* object) {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (object->objectName() == QLatin1String(kNotification))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+#endif
     if (auto* form = qobject_cast<QtForm1*>(object))
         return new QAccessibleWidget(form, QAccessible::Window);
     if (auto* box = qobject_cast<PictureBox*>(object))
@@ -25,11 +35,19 @@ void InstallAccessibility() { QAccessible::installFactory(Interface); }
 
 void SetSpokenValue(QScrollBar& slider, const QString& text) {
     slider.setAccessibleDescription(text);
+    if (!slider.hasFocus() || !QAccessible::isActive())
+        return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    if (slider.hasFocus()) {
-        QAccessibleAnnouncementEvent announcement(&slider, text);
-        QAccessible::updateAccessibility(&announcement);
-    }
+    QAccessibleAnnouncementEvent announcement(&slider, text);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    // A new one each time: a screen reader speaks a notification the first time it shows.
+    delete slider.window()->findChild<QWidget*>(QLatin1String(kNotification));
+    auto* notification = new QWidget(slider.window());
+    notification->setObjectName(QLatin1String(kNotification));
+    notification->setAccessibleName(text);
+    notification->setGeometry(0, 0, 0, 0);
+    notification->show();
 #endif
 }
 

@@ -37,7 +37,7 @@ WHITE, BLACK = GRAY(255), GRAY(0)
 
 
 class QtX11:
-    offers = {"program", "posix", "x11", "pointer"}
+    offers = {"program", "posix", "x11", "pointer", "at-spi"}
     title = TITLE
 
     def __init__(self, program, scale, dpi):
@@ -389,6 +389,28 @@ def odd_addresses(front, display):
     assert not failed, ", ".join(failed)
 
 
+def accessible(front, display):
+    # To a screen reader (AT-SPI, on a session bus of the case's own) the window is the titled frame, every
+    # control that takes the focus has a name, and the slider's value is told with the gamma as it moves.
+    bus = "unix:path=" + os.path.join(display.work, "bus")
+    display.spawn("dbus-daemon", "--session", "--nofork", "--address=" + bus)
+    assert wait_for(lambda: os.path.exists(bus[10:]))
+    os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus
+    import pyatspi
+    app = App(front, display, env={"DBUS_SESSION_BUS_ADDRESS": bus, "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
+    tree = lambda node: [node] + [o for child in node for o in tree(child)]
+    ours = wait_for(lambda: [a for a in pyatspi.Registry.getDesktop(0) if a and a.name == TITLE])
+    assert ours and (ours[0][0].getRoleName(), ours[0][0].name) == ("frame", TITLE), "the application and its frame"
+    nodes = tree(ours[0])
+    unnamed = [o.getRoleName() for o in nodes if o.getState().contains(pyatspi.STATE_FOCUSABLE) and not o.name]
+    assert not unnamed, f"focusable and unnamed: {unnamed}"
+    slider = next(o for o in nodes if o.getRole() == pyatspi.ROLE_SCROLL_BAR)
+    assert (slider.name, slider.queryValue().currentValue) == ("Graustufe", 192)
+    display.keys(app.window, "Tab", "Right")
+    assert wait_for(lambda: slider.queryValue().currentValue == 193, 10), "the value follows the slider"
+    assert "Gamma :  2.48" in slider.description, slider.description
+
+
 # name, case, what the front end must offer: POSIX environments, an X11 desktop, a pointer, Wayland, root, an
 # installed desktop entry
 CASES = [("first look", first_look, set()), ("view switch", view_switch, set()),
@@ -398,7 +420,7 @@ CASES = [("first look", first_look, set()), ("view switch", view_switch, set()),
          ("other users", other_users, {"posix", "x11", "root"}), ("native Wayland client", native_wayland, {"wayland"}),
          ("scale change", scale_change, {"wayland"}), ("started from its menu entry", menu_entry, {"x11", "installed"}),
          ("a second tab stays empty", second_tab, {"web"}), ("odd addresses", odd_addresses, {"web"}),
-         ("exact wherever it stands", anywhere, {"moves"})]
+         ("exact wherever it stands", anywhere, {"moves"}), ("accessible", accessible, {"at-spi"})]
 FRONT_ENDS = {"qt-x11": QtX11, "qt-wayland": QtWayland, "qt-gnome": QtGnome, "win32-wine": Win32Wine,
               "web-chromium": Chromium, "web-firefox": Firefox}
 
