@@ -3,8 +3,9 @@
 // the WebAssembly module holds, and the page's events forwarded to the module's handlers. What the
 // window does is the module's; this script only draws and listens, as a toolkit does.
 (async () => {
-    if (typeof WebAssembly !== "object" || typeof DecompressionStream !== "function") {
-        document.body.textContent = "Quenbury Tonalyx needs WebAssembly, which this browser does not offer.";
+    const missing = ["WebAssembly", "DecompressionStream"].filter(name => !(name in globalThis));
+    if (missing.length) {
+        document.body.textContent = `Quenbury Tonalyx needs ${missing.join(" and ")}, which this browser does not offer.`;
         return;
     }
     const form = document.getElementById("Form1"), probe = document.getElementById("pixel");
@@ -90,6 +91,10 @@
                 px(canvas, 0, 0, control.pictureWidth, control.pictureHeight);
                 canvas.row = control.row;
                 observe(canvas);
+            } else if (control.role === 2) {
+                // A patch or a swatch: its gray on a canvas, which neither a contrast theme nor a browser's
+                // automatic dark mode recolours, as they do a background.
+                box.fill = box.appendChild(Object.assign(document.createElement("canvas"), {className: "fill", width: 1, height: 1}));
             }
             return box;
         },
@@ -235,7 +240,7 @@
         create_control: (row, container, kind, index, left, top, width, height, tabIndex, back, fore, border,
                          visible, value, points, bold, caption, captionLength, pictureWidth, pictureHeight, name,
                          nameLength, role, accessibleName, accessibleNameLength) => {
-            const control = {row, kind, index, width, height, border, value, pictureWidth, pictureHeight,
+            const control = {row, kind, index, width, height, border, value, pictureWidth, pictureHeight, role,
                           caption: text8(caption, captionLength)};
             const element = make[kind](control);
             px(element, left, top, width, height);
@@ -249,7 +254,14 @@
             attributes(element, {role: [kind === 3 ? "scrollbar" : undefined, "group", "img"][role],
                                  "aria-label": text8(accessibleName, accessibleNameLength) || undefined});
         },
-        set_back_color: (row, value) => { controls[row].element.style.background = rgb(value); },
+        set_back_color: (row, value) => {
+            const {element} = controls[row], fill = element.fill?.getContext("2d");
+            element.style.background = rgb(value);
+            if (fill) {
+                fill.fillStyle = rgb(value);
+                fill.fillRect(0, 0, 1, 1);
+            }
+        },
         set_caption: (row, at, length) => { controls[row].element.textContent = text16(at, length); },
         set_visible: (row, visible) => { controls[row].element.hidden = !visible; },
         slider_value: () => slider.value,
