@@ -93,8 +93,10 @@
                 observe(canvas);
             } else if (control.role === 2) {
                 // A patch or a swatch: its gray on a canvas, which neither a contrast theme nor a browser's
-                // automatic dark mode recolours, as they do a background.
+                // automatic dark mode recolours, as they do a background and a border. A patch's border is
+                // the box's own black, which they leave black.
                 box.fill = box.appendChild(Object.assign(document.createElement("canvas"), {className: "fill", width: 1, height: 1}));
+                box.style.borderColor = "transparent";
             }
             return box;
         },
@@ -244,8 +246,8 @@
                           caption: text8(caption, captionLength)};
             const element = make[kind](control);
             px(element, left, top, width, height);
-            Object.assign(element.style, {background: colour(back), color: colour(fore), fontSize: points + "pt",
-                                          fontWeight: bold ? "bold" : "normal"});
+            Object.assign(element.style, {background: element.fill ? "#000" : colour(back), color: colour(fore),
+                                          fontSize: points + "pt", fontWeight: bold ? "bold" : "normal"});
             element.hidden = !visible;
             // Earlier rows lie above later ones.
             (container < 0 ? form : controls[container].element).prepend(element);
@@ -256,11 +258,10 @@
         },
         set_back_color: (row, value) => {
             const {element} = controls[row], fill = element.fill?.getContext("2d");
-            element.style.background = rgb(value);
-            if (fill) {
-                fill.fillStyle = rgb(value);
-                fill.fillRect(0, 0, 1, 1);
-            }
+            if (!fill)
+                return void (element.style.background = rgb(value));
+            fill.fillStyle = rgb(value);
+            fill.fillRect(0, 0, 1, 1);
         },
         set_caption: (row, at, length) => { controls[row].element.textContent = text16(at, length); },
         set_visible: (row, visible) => { controls[row].element.hidden = !visible; },

@@ -11,7 +11,7 @@ from desktop import wait_for
 from x11 import X11
 
 GRAY = lambda level: (level, level, level)
-BLACK, PAGE = GRAY(0), GRAY(64)
+BLACK = GRAY(0)
 # The user's key presses from 100 % to each zoom (Chromium's steps, and Firefox's as set below).
 ZOOM_KEYS = {1.1: 1, 1.25: 2, 1.5: 3}
 
@@ -35,15 +35,17 @@ class Browser:
 
     def place(self, display, window):
         # The form's corner and size on the screen: found from its first patch, the black form down to the
-        # panel, and the page's background right of and below it. None while not all of it shows.
+        # panel, and the page's background (as left of the form, whatever a dark mode made of it) right of
+        # and below it. None while not all of it shows.
         shot, black = display.shot(), lambda c: c == BLACK
         if not (corner := shot.form()):
             return None
         left, top = corner
         try:
+            page = shot.rgb(left - 1, top)
             panel = shot.walk(left, top, 0, 1, black)[1] + 1
-            right = shot.walk(left, top + round(20 * (panel - top) / 371), 1, 0, lambda c: c != PAGE)[0] + 1
-            bottom = shot.walk(left, panel, 0, 1, lambda c: c != PAGE)[1] + 1
+            right = shot.walk(left, top + round(20 * (panel - top) / 371), 1, 0, lambda c: c != page)[0] + 1
+            bottom = shot.walk(left, panel, 0, 1, lambda c: c != page)[1] + 1
         except IndexError:  # off the screen's edge
             return None
         self.scale = (right - left) / 544
@@ -72,13 +74,18 @@ class Browser:
 
 class Chromium(Browser):
     untitled = "tonalyx.html - Chromium"  # a window's title while its page has none
+    # The browser's colour settings: its automatic dark mode for pages, and forced colours, as under a
+    # contrast theme.
+    colour_flags = {None: [], "dark": ["--enable-features=WebContentsForceDark"], "contrast": ["--force-high-contrast"]}
+
     def start(self, profile, address):
         # As root Chromium needs --no-sandbox; --test-type keeps it from saying so above the page.
         return ["chromium", "--no-sandbox", "--test-type", "--user-data-dir=" + profile, "--no-first-run",
                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
                 "--disable-features=Translate", "--password-store=basic", "--window-position=0,0",
                 f"--force-device-scale-factor={self.device_scale}", "--window-size=%d,%d" % (
-                    (self.width - 40) / self.device_scale, (self.height - 60) / self.device_scale), "--app=" + address]
+                    (self.width - 40) / self.device_scale, (self.height - 60) / self.device_scale),
+                *self.colour_flags[self.colours], "--app=" + address]
 
 
 class Firefox(Browser):

@@ -7,7 +7,8 @@
 # FRONT_END is qt-x11 (Xvfb and openbox), qt-wayland (a headless sway; --scale is the output's), qt-gnome
 # (a headless GNOME Shell; the same), win32-wine (tonalyx.exe under Wine, on Xvfb and openbox; --scale moves
 # the window, see Win32Wine), or web-chromium and web-firefox (PROGRAM is tonalyx.html; --scale is the
-# browser's device scale factor, and --zoom the zoom the user sets with the page open).
+# browser's device scale factor, --zoom the zoom the user sets with the page open, and --colours a colour
+# setting of Chromium's).
 import argparse
 import os
 import shutil
@@ -445,10 +446,11 @@ def main():
     parser.add_argument("--dpi", type=int)
     parser.add_argument("--size", default="1024x768")
     parser.add_argument("--zoom", type=float)
+    parser.add_argument("--colours", choices=["dark", "contrast"])
     parser.add_argument("cases", nargs="*")
     options = parser.parse_intermixed_args()
     front = FRONT_ENDS[options.front](os.path.abspath(options.program), options.scale, options.dpi)
-    front.zoom, (front.width, front.height) = options.zoom, map(int, options.size.split("x"))
+    front.zoom, front.colours, (front.width, front.height) = options.zoom, options.colours, map(int, options.size.split("x"))
     front.entry = os.path.join(os.path.dirname(front.program), "../share/applications/com.quenbury.Tonalyx.desktop")
     offers = front.offers | ({"root"} if os.geteuid() == 0 else set()) | ({"installed"} if os.path.exists(front.entry) else set())
     counts = {"passed": 0, "failed": 0, "skipped": 0}
