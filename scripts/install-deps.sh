@@ -18,11 +18,12 @@ web_packages=(clang-19 lld-19 wasi-libc libc++-19-dev-wasm32 libc++abi-19-dev-wa
 release_packages=("${run_packages[@]}" "${web_packages[@]}" dpkg-dev g++-mingw-w64-x86-64 git)
 test_packages=("${release_packages[@]}" libgtest-dev xvfb xdotool openbox x11-utils x11-xserver-utils x11-apps
                locales procps sway grim wtype desktop-file-utils appstream file lintian wine wine64 nodejs
-               dbus-daemon at-spi2-core python3-pyatspi
+               dbus-daemon at-spi2-core python3-pyatspi python3-gi gir1.2-webkit2-4.1 python3-selenium chromium-driver
+               netpbm
                chromium firefox-esr)
 # Qt on GNOME Shell, from Debian 13 on: its Qt scales by fractions, and its mutter has gdctl.
 [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = bookworm ] ||
-    test_packages+=(gnome-shell mutter-common-bin dbus-daemon libglib2.0-bin netpbm)
+    test_packages+=(gnome-shell mutter-common-bin libglib2.0-bin)
 bench_packages=(libbenchmark-dev)
 
 packages=("${run_packages[@]}")
