@@ -73,6 +73,7 @@ class Browser:
 
 
 class Chromium(Browser):
+    offers = Browser.offers | {"at-spi"}
     untitled = "tonalyx.html - Chromium"  # a window's title while its page has none
     # The browser's colour settings: its automatic dark mode for pages, and forced colours, as under a
     # contrast theme.
@@ -83,6 +84,7 @@ class Chromium(Browser):
         return ["chromium", "--no-sandbox", "--test-type", "--user-data-dir=" + profile, "--no-first-run",
                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
                 "--disable-features=Translate", "--password-store=basic", "--window-position=0,0",
+                "--force-renderer-accessibility",
                 f"--force-device-scale-factor={self.device_scale}", "--window-size=%d,%d" % (
                     (self.width - 40) / self.device_scale, (self.height - 60) / self.device_scale),
                 *self.colour_flags[self.colours], "--app=" + address]

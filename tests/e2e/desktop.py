@@ -59,6 +59,31 @@ class Desktop:
     def run(self, *command):
         return run(*command, env=self.environ())
 
+    def open(self, command, env):
+        # A copy of the program; its output goes nowhere, so a chatty toolkit cannot block it.
+        return subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def assistive(self):
+        # A session bus of the desktop's own, on which programs meet assistive technology (AT-SPI); what a
+        # program needs to be seen there.
+        bus = "unix:path=" + os.path.join(self.work, "bus")
+        self.spawn("dbus-daemon", "--session", "--nofork", "--address=" + bus)
+        assert wait_for(lambda: os.path.exists(bus[10:]))
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus  # for pyatspi in this process, imported next
+        return {"DBUS_SESSION_BUS_ADDRESS": bus, "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "ACCESSIBILITY_ENABLED": "1"}
+
+    def accessible(self, title):
+        # What a screen reader finds in the window of that title, the window first: each object's role, name,
+        # whether it takes the focus, its value, and what it is told of beyond its name (the description and
+        # a value's text).
+        import pyatspi
+        tree = lambda node: [node] + [o for child in node for o in tree(child) if o]
+        windows = [w for app in pyatspi.Registry.getDesktop(0) if app for w in app if w and w.name == title]
+        value = lambda o: o.queryValue().currentValue if "Value" in pyatspi.listInterfaces(o) else None
+        return [(o.getRoleName(), o.name, o.getState().contains(pyatspi.STATE_FOCUSABLE), value(o),
+                 o.description + " " + dict(a.split(":", 1) for a in o.getAttributes()).get("valuetext", ""))
+                for o in (tree(windows[0]) if windows else [])]
+
 
 class Shot:
     # A screenshot: `rgb(x, y)` of a device pixel, `region` the raw bytes of a rectangle.
