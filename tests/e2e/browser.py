@@ -8,6 +8,7 @@ import tempfile
 import urllib.parse
 
 from desktop import wait_for
+from phone import Phone
 from x11 import X11
 
 GRAY = lambda level: (level, level, level)
@@ -121,3 +122,23 @@ class WebKit(Browser):
     def start(self, profile, address):
         return ["/usr/bin/python3", os.path.join(os.path.dirname(__file__), "webkit.py"), address,
                 str(round((self.width - 40) / self.device_scale)), str(round((self.height - 60) / self.device_scale))]
+
+
+class ChromiumPhone(Chromium):
+    # A phone or tablet (phone.py): --size is its screen in CSS pixels, --scale its device scale, and --turn
+    # turns it from portrait to landscape with the page open. Touched, not clicked.
+    offers = {"pointer"}
+
+    def __init__(self, program, scale, dpi):
+        super().__init__(program, scale, dpi)
+        self.desktop = lambda size: Phone(size, self.device_scale)
+
+    def start(self, profile, address):
+        return ["--no-sandbox", "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                f"--force-device-scale-factor={self.device_scale}", address]
+
+    def opened(self, app):
+        if self.turn:
+            app.display.device(self.height, self.width)
+            want = self.device_scale * min(1, self.height / 544, self.width / 432)  # the form fitted anew
+            assert wait_for(lambda: app.find() and abs(app.scale - want) < 0.03, 10), f"turned: {app.scale}"

@@ -88,8 +88,8 @@ class Desktop:
 class Shot:
     # A screenshot: `rgb(x, y)` of a device pixel, `region` the raw bytes of a rectangle.
 
-    def __init__(self, data, pixel, stride, offset, order):
-        self.data, self.pixel, self.stride, self.offset, self.order = data, pixel, stride, offset, order
+    def __init__(self, data, pixel, stride, offset, order, width):
+        self.data, self.pixel, self.stride, self.offset, self.order, self.width = data, pixel, stride, offset, order, width
 
     def rgb(self, x, y):
         at = self.offset + y * self.stride + x * self.pixel
@@ -106,8 +106,9 @@ class Shot:
             at = self.data.find(pattern, at + 1)
 
     def walk(self, x, y, dx, dy, same):
-        # From (x, y) in steps of (dx, dy), the last pixel whose colour is `same`.
-        while same(self.rgb(x + dx, y + dy)):
+        # From (x, y) in steps of (dx, dy), the last pixel whose colour is `same`, within the screen.
+        rows = (len(self.data) - self.offset) // self.stride
+        while 0 <= x + dx < self.width and 0 <= y + dy < rows and same(self.rgb(x + dx, y + dy)):
             x, y = x + dx, y + dy
         return x, y
 
@@ -126,10 +127,10 @@ class Shot:
 def from_xwd(data):
     header = struct.unpack(">25I", data[:100])
     pixel, stride, colours = header[11] // 8, header[12], header[19]
-    return Shot(data, pixel, stride, header[0] + 12 * colours, (2, 1, 0))
+    return Shot(data, pixel, stride, header[0] + 12 * colours, (2, 1, 0), header[4])
 
 
 def from_ppm(data):
     fields = data.split(maxsplit=4)  # P6, width, height, 255, then the pixels after one blank
     width, height = int(fields[1]), int(fields[2])
-    return Shot(data, 3, 3 * width, len(data) - 3 * width * height, (0, 1, 2))
+    return Shot(data, 3, 3 * width, len(data) - 3 * width * height, (0, 1, 2), width)

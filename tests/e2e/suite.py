@@ -8,7 +8,7 @@
 # (a headless GNOME Shell; the same), win32-wine (tonalyx.exe under Wine, on Xvfb and openbox; --scale moves
 # the window, see Win32Wine), or web-chromium, web-firefox and web-webkit (PROGRAM is tonalyx.html; --scale is the
 # browser's device scale factor, --zoom the zoom the user sets with the page open, and --colours a colour
-# setting of Chromium's).
+# setting of Chromium's), or web-phone (a phone or tablet of --size CSS pixels at --scale, --turn turned).
 import argparse
 import os
 import shutil
@@ -18,7 +18,7 @@ import sys
 import tempfile
 import time
 
-from browser import Chromium, Firefox, WebKit
+from browser import Chromium, ChromiumPhone, Firefox, WebKit
 from desktop import wait_for
 from wayland import Gnome, Sway
 from x11 import X11
@@ -422,7 +422,8 @@ CASES = [("first look", first_look, set()), ("view switch", view_switch, set()),
          ("a second tab stays empty", second_tab, {"tabs"}), ("odd addresses", odd_addresses, {"web"}),
          ("exact wherever it stands", anywhere, {"moves"}), ("accessible", accessible, {"at-spi"})]
 FRONT_ENDS = {"qt-x11": QtX11, "qt-wayland": QtWayland, "qt-gnome": QtGnome, "win32-wine": Win32Wine,
-              "web-chromium": Chromium, "web-firefox": Firefox, "web-webkit": WebKit}
+              "web-chromium": Chromium, "web-firefox": Firefox, "web-webkit": WebKit,
+              "web-phone": ChromiumPhone}
 
 
 def run_case(case, front, display):
@@ -446,10 +447,12 @@ def main():
     parser.add_argument("--size", default="1024x768")
     parser.add_argument("--zoom", type=float)
     parser.add_argument("--colours", choices=["dark", "contrast"])
+    parser.add_argument("--turn", action="store_true")
     parser.add_argument("cases", nargs="*")
     options = parser.parse_intermixed_args()
     front = FRONT_ENDS[options.front](os.path.abspath(options.program), options.scale, options.dpi)
-    front.zoom, front.colours, (front.width, front.height) = options.zoom, options.colours, map(int, options.size.split("x"))
+    front.zoom, front.colours, front.turn = options.zoom, options.colours, options.turn
+    front.width, front.height = map(int, options.size.split("x"))
     front.entry = os.path.join(os.path.dirname(front.program), "../share/applications/com.quenbury.Tonalyx.desktop")
     offers = front.offers | ({"root"} if os.geteuid() == 0 else set()) | ({"installed"} if os.path.exists(front.entry) else set())
     counts = {"passed": 0, "failed": 0, "skipped": 0}
