@@ -1,6 +1,7 @@
 # A phone or tablet: Chromium's mobile emulation at the device's own scale (--force-device-scale-factor,
-# with a mobile viewport of the device's CSS size), driven through ChromeDriver: screenshots of the
-# page, keys, and a finger (through the DevTools protocol, which keeps it down between calls). The desktop is also the program's process, as ChromeDriver holds the browser.
+# with a mobile viewport of the device's CSS size), driven through ChromeDriver: screenshots of the page,
+# keys, and a finger (through the DevTools protocol, which keeps it down from one call to the next). The
+# desktop is also the program's process, since ChromeDriver holds the browser.
 import subprocess
 
 from selenium import webdriver
