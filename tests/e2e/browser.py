@@ -1,6 +1,6 @@
-# The web page in Chromium and in Firefox, on the X11 desktop of the tests. A browser draws the page
-# somewhere inside its own window, so the chart is found on the screen: its first patch, and the page's
-# background around it.
+# The web page in Chromium, Firefox and WebKitGTK on the X11 desktop of the tests, and on phones. A
+# browser draws the page somewhere inside its own window, so the chart is found on the screen: its first
+# patch, and the page's background around it.
 import json
 import os
 import shutil

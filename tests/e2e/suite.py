@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # The real program on a real desktop, used as a person would: started, looked at (screenshots checked at
 # the pixels that matter), typed at and clicked. Each case is written once and runs on every front end.
 #
