@@ -13,12 +13,11 @@ from x11 import X11
 
 GRAY = lambda level: (level, level, level)
 BLACK = GRAY(0)
-# The user's key presses from 100 % to each zoom (Chromium's steps, and Firefox's as set below).
-ZOOM_KEYS = {0.9: -1, 1.1: 1, 1.25: 2, 1.5: 3}
 
 
 class Browser:
     offers = {"pointer", "web", "tabs"}
+    zoom_keys = {0.9: -1, 1.1: 1, 1.25: 2, 1.5: 3}  # the user's key presses from 100 % to each zoom
     suffix = ""  # what the browser adds to a page's title in its window's
     size_slack = 1  # the form's height at a zoom, rounded by the browser from its own ratio
 
@@ -55,7 +54,8 @@ class Browser:
     def opened(self, app):
         # Zoomed as a user zooms, with the page open.
         if self.zoom:
-            app.display.keys(app.window, *["ctrl+equal" if ZOOM_KEYS[self.zoom] > 0 else "ctrl+minus"] * abs(ZOOM_KEYS[self.zoom]))
+            steps = self.zoom_keys[self.zoom]
+            app.display.keys(app.window, *["ctrl+equal" if steps > 0 else "ctrl+minus"] * abs(steps))
             want = self.device_scale * self.zoom
             assert wait_for(lambda: app.find() and abs(app.scale - want) < 0.03, 10), f"zoomed to {app.scale}"
 
@@ -97,8 +97,8 @@ class Firefox(Browser):
     prefs = {"browser.shell.checkDefaultBrowser": False, "browser.aboutwelcome.enabled": False,
              "datareporting.policy.dataSubmissionEnabled": False, "toolkit.telemetry.reportingpolicy.firstRun": False,
              "browser.startup.homepage_override.mstone": "ignore", "browser.sessionstore.resume_from_crash": False,
-             "app.update.auto": False, "browser.tabs.warnOnClose": False,
-             "toolkit.zoomManager.zoomValues": ".3,.5,.67,.8,.9,1,1.1,1.25,1.5,1.7,2,2.4,3"}
+             "app.update.auto": False, "browser.tabs.warnOnClose": False}
+    zoom_keys = {1.1: 1, 1.2: 2, 1.3: 3, 1.5: 5}  # Firefox's own steps, 10 % apart
 
     def start(self, profile, address):
         prefs = {**self.prefs, "layout.css.devPixelsPerPx": str(self.device_scale)}
