@@ -97,6 +97,10 @@ struct ControlSpec {
     AccessibleRole role = AccessibleRole::ByKind;
 };
 
+// A patch or a swatch: a graphic without a picture, whose gray is what the user compares and what a
+// screen reader is told of it.
+constexpr bool ShowsGray(const ControlSpec& row) { return row.role == AccessibleRole::Graphic && row.picture.empty(); }
+
 // The controls in stacking order within each container, topmost first.
 const std::vector<ControlSpec>& ControlTable();
 

@@ -32,7 +32,7 @@ Commands::Result<void> Form1::Form_Load() {
     for (int i = 0; i < kPatchCount; ++i)
         if (auto set = controls_.SetBackColor({"picGamma", i}, GrayColour(kPatchLevels[i])); !set)
             return set;
-    return controls_.SetSliderValueText(LevelText(kStartLevel));
+    return controls_.SetSliderValueText(LevelText(kStartLevel, GetGammaValue(kStartLevel)));
 }
 
 Commands::Result<void> Form1::Option1_Click(std::int16_t index) {
@@ -48,22 +48,22 @@ void Form1::HScroll1_Change() {
     using Commands::RunOrSkip;
     // Nothing moves the slider while this runs, so one reading serves every step.
     if (const auto level = controls_.SliderValue()) {
+        const auto gamma = GetGammaValue(*level);
         RunOrSkip([&] { return controls_.SetCaption(kLabel2, RgbText(*level, *level, *level)); });
         RunOrSkip([&]() -> Commands::Result<void> {
-            const auto gamma = GetGammaValue(*level);
             if (!gamma)
                 return std::unexpected(gamma.error());
             return controls_.SetCaption(kLabel1, Commands::Text(kGammaPrefix) + *gamma);
         });
         RunOrSkip([&] { return controls_.SetBackColor(kPicture2, GrayColour(*level)); });
-        RunOrSkip([&] { return controls_.SetSliderValueText(LevelText(*level)); });
+        RunOrSkip([&] { return controls_.SetSliderValueText(LevelText(*level, gamma)); });
     }
     RunOrSkip([&] { return CopySwatch(); });
 }
 
-Commands::Text Form1::LevelText(std::int16_t level) const {
+Commands::Text Form1::LevelText(std::int16_t level, const Commands::Result<Commands::Text>& gamma) {
     Commands::Text text = RgbText(level, level, level);
-    if (const auto gamma = GetGammaValue(level))
+    if (gamma)
         text += u", " + Commands::Text(kGammaPrefix) + *gamma;
     return text;
 }

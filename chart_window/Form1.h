@@ -36,9 +36,9 @@ class Form1 {
     void HScroll1_Scroll() { HScroll1_Change(); }
 
   private:
-    // The readouts of a level as a screen reader says them: "RGB(193, 193, 193), Gamma :  2.48", or the
-    // RGB text alone where the gamma fails.
-    Commands::Text LevelText(std::int16_t level) const;
+    // The readouts of a level and its gamma text as a screen reader says them: "RGB(193, 193, 193),
+    // Gamma :  2.48", or the RGB text alone where the gamma failed.
+    static Commands::Text LevelText(std::int16_t level, const Commands::Result<Commands::Text>& gamma);
     // The swatch of view 2 takes the colour of view 1's, so the two always agree.
     Commands::Result<void> CopySwatch();
 

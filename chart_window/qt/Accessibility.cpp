@@ -25,7 +25,7 @@ QAccessibleInterface* Interface(const QString&, QObject* object) {
         return new QAccessibleWidget(form, QAccessible::Window);
     if (auto* box = qobject_cast<PictureBox*>(object))
         return new QAccessibleWidget(box, box->role() == AccessibleRole::Grouping ? QAccessible::Grouping
-                                                                                   : QAccessible::Graphic);
+                                                                                  : QAccessible::Graphic);
     return nullptr;
 }
 

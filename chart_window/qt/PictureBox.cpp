@@ -40,8 +40,9 @@ void DrawUnscaled(QPainter& painter, QPointF logicalOrigin, const QImage& pictur
 
 } // namespace
 
-PictureBox::PictureBox(Border border, AccessibleRole role, QWidget* parent)
-    : QWidget(parent), border_(border), role_(role), clientArea_(new QWidget(this)) {
+PictureBox::PictureBox(const ControlSpec& row, QWidget* parent)
+    : QWidget(parent), border_(row.border), role_(row.role), showsGray_(ShowsGray(row)),
+      clientArea_(new QWidget(this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::TabFocus);
 }
@@ -63,7 +64,7 @@ void PictureBox::setBackColor(const QColor& colour) {
     if (colour == backColor_)
         return;
     backColor_ = colour;
-    if (role_ == AccessibleRole::Graphic && pictureFile_.isEmpty())
+    if (showsGray_)
         setAccessibleDescription(QString::fromStdU16String(RgbText(colour.red(), colour.green(), colour.blue())));
     update();
 }

@@ -16,10 +16,11 @@ namespace ChartWindow {
 class PictureBox final : public QWidget {
     Q_OBJECT
   public:
-    PictureBox(Border border, AccessibleRole role, QWidget* parent = nullptr);
+    // The border, role and kind of the control table's row.
+    PictureBox(const ControlSpec& row, QWidget* parent = nullptr);
 
     AccessibleRole role() const { return role_; }
-    // A graphic without a picture tells assistive technology its colour.
+    // A patch or a swatch tells assistive technology its gray.
     void setBackColor(const QColor& colour);
     QColor backColor() const { return backColor_; }
     // The bitmap (a P4 resource) drawn unscaled from the top-left corner of the client area.
@@ -38,6 +39,7 @@ class PictureBox final : public QWidget {
 
     Border border_;
     AccessibleRole role_;
+    bool showsGray_;
     QColor backColor_;
     QString pictureFile_;
     Bitmap picture_;

@@ -100,12 +100,12 @@ QWidget* QtForm1::CreateControl(const ControlSpec& row, QWidget* parent) {
     QWidget* widget = nullptr;
     switch (row.kind) {
     case ControlKind::PictureBox: {
-        auto* box = new PictureBox(row.border, row.role, parent);
+        auto* box = new PictureBox(row, parent);
         box->setBoxGeometry(PixelRect(row));
+        box->setBackColor(Resolve(row.back));
         if (!row.picture.empty())
             box->setPicture(QStringLiteral(":/") +
                             QString::fromUtf8(row.picture.data(), qsizetype(row.picture.size())));
-        box->setBackColor(Resolve(row.back));
         widget = box;
         break;
     }

@@ -14,8 +14,10 @@ IAccPropServices* Services() {
             return nullptr;
         using Initialize = HRESULT(WINAPI*)(LPVOID);
         using Create = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
-        const auto initialize = reinterpret_cast<Initialize>(reinterpret_cast<void*>(GetProcAddress(ole32, "CoInitialize")));
-        const auto create = reinterpret_cast<Create>(reinterpret_cast<void*>(GetProcAddress(ole32, "CoCreateInstance")));
+        const auto initialize =
+            reinterpret_cast<Initialize>(reinterpret_cast<void*>(GetProcAddress(ole32, "CoInitialize")));
+        const auto create =
+            reinterpret_cast<Create>(reinterpret_cast<void*>(GetProcAddress(ole32, "CoCreateInstance")));
         void* made = nullptr;
         if (!initialize || !create || FAILED(initialize(nullptr)) ||
             FAILED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices, &made)))

@@ -42,6 +42,15 @@ std::wstring Wide(std::string_view utf8) {
 
 const wchar_t* Wide(const Commands::Text& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 
+// The window text of a control without a caption of its own, which a screen reader calls it by: its
+// accessible name, and a patch's or a swatch's gray.
+std::wstring AccessibleText(const ControlSpec& row, COLORREF colour) {
+    std::wstring text = Wide(row.accessibleName);
+    if (ShowsGray(row))
+        text.append(L", ").append(Wide(RgbText(colour)));
+    return text;
+}
+
 int ScreenDpi() {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
@@ -96,8 +105,7 @@ void Win32Form1::Build() {
     for (const ControlSpec& row : ControlTable()) {
         HWND parent = row.container == kForm ? window_ : Find(row.container);
         const DWORD shown = WS_CHILD | WS_CLIPSIBLINGS | (row.visible ? WS_VISIBLE : 0);
-        // A control without a caption of its own carries its accessible name as its window text.
-        const std::wstring caption = Wide(row.caption.empty() ? row.accessibleName : row.caption);
+        const std::wstring caption = row.caption.empty() ? AccessibleText(row, Resolve(row.back)) : Wide(row.caption);
         const DeviceRect place = Place(row);
         const auto create = [&](const wchar_t* windowClass, DWORD style) {
             return CreateWindowExW(0, windowClass, caption.c_str(), shown | style, place.left, place.top, place.width,
@@ -338,11 +346,10 @@ Commands::Result<void> Win32Form1::SetBackColor(const ControlId& box, RgbColour 
     HWND handle = Find(box);
     if (!handle)
         return NoSuchControl();
+    const ControlSpec& row = *FindControl(handle)->row;
+    if (ShowsGray(row) && PictureBoxColour(handle) != colour)
+        SetWindowTextW(handle, AccessibleText(row, colour).c_str());
     SetPictureBoxColour(handle, colour);
-    // A swatch or a patch tells a screen reader its gray with its name.
-    const Control* control = FindControl(handle);
-    if (control->row->role == AccessibleRole::Graphic && control->row->picture.empty())
-        SetWindowTextW(handle, (Wide(control->row->accessibleName) + L", " + Wide(RgbText(colour))).c_str());
     return {};
 }
 

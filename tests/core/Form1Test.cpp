@@ -50,7 +50,9 @@ class FakeControls final : public FormControls {
         return Set("SetVisible", box, shown ? "1" : "0");
     }
     Result<std::int16_t> SliderValue() override { return slider; }
-    Result<void> SetSliderValueText(const Text& text) override { return Set("SetSliderValueText", {"HScroll1"}, Narrow(text)); }
+    Result<void> SetSliderValueText(const Text& text) override {
+        return Set("SetSliderValueText", {"HScroll1"}, Narrow(text));
+    }
     Result<void> SetTitle(const Text& title) override { return Set("SetTitle", {"Form1"}, Narrow(title)); }
     Commands::FormGeometry& OuterFrame() override { return frame; }
     const Commands::Screen& PrimaryScreen() override { return screen; }
@@ -104,7 +106,8 @@ TEST(Form1, SliderUpdate) {
         {100, "SetBackColor Picture2 6579300", "RGB(100, 100, 100)", "Gamma :  0.74", "12632256",
          "RGB(100, 100, 100), Gamma :  0.74"},
         // The RGB readout cannot be set: the gamma readout and the swatches still follow.
-        {200, "SetCaption Label2 RGB(200, 200, 200)", "", "Gamma :  2.85", "13158600", "RGB(200, 200, 200), Gamma :  2.85"},
+        {200, "SetCaption Label2 RGB(200, 200, 200)", "", "Gamma :  2.85", "13158600",
+         "RGB(200, 200, 200), Gamma :  2.85"},
     };
     for (const Case& c : cases) {
         FakeControls w;
