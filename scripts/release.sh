@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds every release artefact of the last commit into build/dist: the .deb, the Windows program, the
-# web page, the source tarball, and SHA256SUMS of them, each named with the version. The same commit
-# gives the same bytes from any clone: the sources are the commit's own (git archive), each front end is
-# built anew from them, the time is the commit's, and neither umask, time zone nor locale reaches a file.
+# web page, the source tarball, and SHA256SUMS of them, each named with the version. On one Debian
+# release, whose compilers build them, the same commit gives the same bytes from any clone: the sources
+# are the commit's own (git archive), each front end is built anew from them, the time is the commit's,
+# and neither umask, time zone nor locale reaches a file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh release
