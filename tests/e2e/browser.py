@@ -29,7 +29,7 @@ class Browser:
 
     def command(self, *args, address=None):
         # A new profile for each start, as a first visit: a browser remembers a page's zoom.
-        profile = tempfile.mkdtemp(dir=self.profiles)
+        self.profile = profile = tempfile.mkdtemp(dir=self.profiles)
         address = address or self.page + ("?" + urllib.parse.quote(" ".join(args)) if args else "")
         return self.start(profile, address)
 
@@ -90,6 +90,11 @@ class Chromium(Browser):
                     (self.width - 40) / self.device_scale, (self.height - 60) / self.device_scale),
                 *self.colour_flags[self.colours], "--app=" + address]
 
+    def new_tab(self, display, window, address):
+        # Opened again as from a file manager: the running browser of the profile takes it into a tab. Typed
+        # into the address bar instead, the bar's completion raced the typing on a busy machine.
+        display.spawn(*self.start(self.profile, address)[:-1], address, env=display.environ(self.env))
+
 
 class Firefox(Browser):
     suffix = " — Mozilla Firefox"
@@ -97,7 +102,7 @@ class Firefox(Browser):
     prefs = {"browser.shell.checkDefaultBrowser": False, "browser.aboutwelcome.enabled": False,
              "datareporting.policy.dataSubmissionEnabled": False, "toolkit.telemetry.reportingpolicy.firstRun": False,
              "browser.startup.homepage_override.mstone": "ignore", "browser.sessionstore.resume_from_crash": False,
-             "app.update.auto": False, "browser.tabs.warnOnClose": False}
+             "app.update.auto": False, "browser.tabs.warnOnClose": False, "browser.urlbar.autoFill": False}
     zoom_keys = {1.1: 1, 1.2: 2, 1.3: 3, 1.5: 5}  # Firefox's own steps, 10 % apart
 
     def start(self, profile, address):
