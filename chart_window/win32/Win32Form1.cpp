@@ -170,11 +170,16 @@ void Win32Form1::PlaceControls() {
     }
 }
 
-HWND Win32Form1::Find(const ControlId& id) const {
+const Win32Form1::Control* Win32Form1::FindControl(const ControlId& id) const {
     for (const Control& control : controls_)
         if (control.row->id == id)
-            return control.handle;
+            return &control;
     return nullptr;
+}
+
+HWND Win32Form1::Find(const ControlId& id) const {
+    const Control* control = FindControl(id);
+    return control ? control->handle : nullptr;
 }
 
 const Win32Form1::Control* Win32Form1::FindControl(HWND handle) const {
@@ -343,13 +348,12 @@ void Win32Form1::OnDpiChanged(int dpi, const RECT& suggested) {
 }
 
 Commands::Result<void> Win32Form1::SetBackColor(const ControlId& box, RgbColour colour) {
-    HWND handle = Find(box);
-    if (!handle)
+    const Control* control = FindControl(box);
+    if (!control)
         return NoSuchControl();
-    const ControlSpec& row = *FindControl(handle)->row;
-    if (ShowsGray(row) && PictureBoxColour(handle) != colour)
-        SetWindowTextW(handle, AccessibleText(row, colour).c_str());
-    SetPictureBoxColour(handle, colour);
+    if (ShowsGray(*control->row) && PictureBoxColour(control->handle) != colour)
+        SetWindowTextW(control->handle, AccessibleText(*control->row, colour).c_str());
+    SetPictureBoxColour(control->handle, colour);
     return {};
 }
 

@@ -85,8 +85,9 @@ class Win32Form1 final : public FormControls {
     void PlaceControls();
     void CreateFonts();
     void SetFont(const Control& control, BOOL redraw) const;
-    HWND Find(const ControlId& id) const;
+    const Control* FindControl(const ControlId& id) const;
     const Control* FindControl(HWND handle) const;
+    HWND Find(const ControlId& id) const;
     HBRUSH Brush(COLORREF colour);
     void FocusNext(bool backwards);
     int ToDevice(int twips) const;
