@@ -91,8 +91,9 @@ class Chromium(Browser):
                 *self.colour_flags[self.colours], "--app=" + address]
 
     def new_tab(self, display, window, address):
-        # Opened again as from a file manager: the running browser of the profile takes it into a tab. Typed
-        # into the address bar instead, the bar's completion raced the typing on a busy machine.
+        # Opened again as from a file manager: the start command with the bare address in place of its last
+        # argument, --app, so the running browser of the profile takes it into a tab. Typed into the address
+        # bar instead, the bar's completion raced the typing on a busy machine.
         display.spawn(*self.start(self.profile, address)[:-1], address, env=display.environ(self.env))
 
 
