@@ -38,14 +38,14 @@ std::vector<ControlSpec> BuildTable() {
         {.id = {"Picture5"}, .kind = K::PictureBox, .container = view2, .left = 2445, .top = 1575, .width = 2100,
          .height = 2145, .tabIndex = 41, .back = kWindowBackground, .accessibleName = "Graufeld", .role = kGraphic},
         {.id = {"Picture4"}, .kind = K::PictureBox, .container = view2, .left = 1155, .top = 480, .width = 4695,
-         .height = 5280, .tabIndex = 40, .back = kWindowBackground, .picture = "lines-350x350.pbm",
-         .accessibleName = "Linienfeld", .role = kGraphic},
+         .height = 5280, .tabIndex = 40, .back = kWindowBackground, .font = FontStyle::Notice,
+         .picture = "lines-350x350.pbm", .accessibleName = "Linienfeld", .role = kGraphic},
         // View 1: the line field beside a solid swatch.
         {.id = view1, .kind = K::PictureBox, .container = form, .left = 690, .top = 360, .width = 6945,
          .height = 4590, .tabIndex = 36, .back = kBlack, .accessibleName = "Ansicht 1", .role = kGroup},
         {.id = {"Picture1"}, .kind = K::PictureBox, .container = view1, .left = 0, .top = 510, .width = 3405,
-         .height = 4005, .tabIndex = 38, .back = kWindowBackground, .picture = "lines-227x267.pbm",
-         .accessibleName = "Linienfeld", .role = kGraphic},
+         .height = 4005, .tabIndex = 38, .back = kWindowBackground, .font = FontStyle::Notice,
+         .picture = "lines-227x267.pbm", .accessibleName = "Linienfeld", .role = kGraphic},
         {.id = {"Picture2"}, .kind = K::PictureBox, .container = view1, .left = 3405, .top = 510, .width = 3405,
          .height = 4005, .tabIndex = 37, .back = kWindowBackground, .accessibleName = "Graufeld", .role = kGraphic},
     };

@@ -46,7 +46,9 @@ enum class FontStyle {
     WindowDefault, // Arial 8 pt
     PatchCaption,  // Arial 6.75 pt bold
     GammaReadout,  // Arial 14.25 pt bold
+    Notice,        // Arial 9 pt bold: a line field's notice in place of its lines
 };
+inline constexpr int kFontStyleCount = 4;
 
 inline constexpr const char* kFontFace = "Arial";
 
@@ -61,6 +63,8 @@ constexpr FontSpec FontOf(FontStyle style) {
         return {6.75, true};
     case FontStyle::GammaReadout:
         return {14.25, true};
+    case FontStyle::Notice:
+        return {9.0, true};
     case FontStyle::WindowDefault:
         break;
     }
@@ -88,10 +92,10 @@ struct ControlSpec {
     Colour fore;
     Border border = Border::None;
     bool visible = true;
-    std::string_view caption; // UTF-8
-    FontStyle font = FontStyle::WindowDefault;
-    std::string_view picture; // resource name of an image drawn unscaled at the top-left corner
-    int value = 0;            // an option button: 1 when selected; the scroll bar: its level
+    std::string_view caption;                  // UTF-8
+    FontStyle font = FontStyle::WindowDefault; // a line field's: that of its notice
+    std::string_view picture;                  // resource name of an image drawn unscaled at the top-left corner
+    int value = 0;                             // an option button: 1 when selected; the scroll bar: its level
     // What a screen reader calls a control that shows no caption of its own (UTF-8), and takes it for.
     std::string_view accessibleName;
     AccessibleRole role = AccessibleRole::ByKind;

@@ -4,6 +4,8 @@
 #include "RgbText.h"
 #include "SkipOnFailure.h"
 
+#include <cmath>
+#include <string>
 #include <utility>
 
 namespace ChartWindow {
@@ -14,6 +16,23 @@ const ControlId kPicture5{"Picture5"};
 const ControlId kLabel1{"Label1"};
 const ControlId kLabel2{"Label2"};
 constexpr std::u16string_view kGammaPrefix = u"Gamma :  ";
+// Scales as toolkits report them: 1.5 may come as 2048 device pixels over 1365 logical ones.
+constexpr double kScaleTolerance = 0.005;
+
+bool Same(double a, double b) { return std::abs(a - b) < kScaleTolerance; }
+bool Whole(double scale) { return Same(scale, std::round(scale)); }
+
+// A percentage stays on the line of its number: the blank before "%" does not break.
+Commands::Text KeepPercentWithNumber(Commands::Text text) {
+    for (auto at = text.find(u" %"); at != Commands::Text::npos; at = text.find(u" %", at))
+        text[at] = u'\u00a0';
+    return text;
+}
+
+Commands::Text Percent(double scale) {
+    const std::string digits = std::to_string(std::lround(scale * 100));
+    return Commands::Text(digits.begin(), digits.end()) + u" %";
+}
 
 } // namespace
 
@@ -59,6 +78,36 @@ void Form1::HScroll1_Change() {
         RunOrSkip([&] { return controls_.SetSliderValueText(LevelText(*level, gamma)); });
     }
     RunOrSkip([&] { return CopySwatch(); });
+}
+
+Commands::Text Form1::NoticeText(const Presentation& now) {
+    Commands::Text cause, remedy;
+    if (!Same(now.pinchZoom, 1)) {
+        cause = now.pinchZoom > 1 ? u"Ansicht vergrößert" : u"Ansicht verkleinert";
+        remedy = u"Zoom auf 100 % zurücksetzen";
+    } else if (!Same(now.bufferScale, now.screenScale) || (now.blendsFractionalScale && !Whole(now.screenScale))) {
+        cause = u"Bildschirm skaliert auf " + Percent(now.screenScale);
+        remedy = u"Skalierung 100 % oder 200 % wählen";
+    } else if (!now.fieldsAtDeviceSize) {
+        cause = u"Browser skaliert die Linien";
+        remedy = u"Zoom auf 100 % zurücksetzen";
+    } else {
+        return {};
+    }
+    return KeepPercentWithNumber(u"Nicht exakt: " + cause + u". " + remedy + u".");
+}
+
+Commands::Result<void> Form1::Presentation_Change(const Presentation& now) {
+    const Commands::Text notice = NoticeText(now);
+    if (notice == notice_)
+        return {};
+    // The line fields are the boxes with a picture.
+    for (const ControlSpec& row : ControlTable())
+        if (!row.picture.empty())
+            if (auto shown = controls_.SetNotice(row.id, notice); !shown)
+                return shown;
+    notice_ = notice;
+    return {};
 }
 
 Commands::Text Form1::LevelText(std::int16_t level, const Commands::Result<Commands::Text>& gamma) {

@@ -6,6 +6,7 @@
 #include "Commands.h"
 #include "FormControls.h"
 #include "GammaValue.h"
+#include "Presentation.h"
 
 #include <cstdint>
 #include <functional>
@@ -34,6 +35,13 @@ class Form1 {
     void HScroll1_Change();
     // The slider's thumb is being dragged: the same update, at every level it passes.
     void HScroll1_Scroll() { HScroll1_Change(); }
+    // The front end's view of how the screen shows the window changed. While the line fields cannot be
+    // shown one picture pixel on one device pixel, each shows a notice in place of its lines; once they
+    // can, the lines are back. Fields are told only when their notice changes; stops at the first that
+    // fails and passes the failure up.
+    Commands::Result<void> Presentation_Change(const Presentation& now);
+    // That notice: what resamples the fields and what to do about it; empty while they are exact.
+    static Commands::Text NoticeText(const Presentation& now);
 
   private:
     // The readouts of a level and its gamma text as a screen reader says them: "RGB(193, 193, 193),
@@ -45,6 +53,7 @@ class Form1 {
     FormControls& controls_;
     const Commands::Environment& environment_;
     GammaFunction gamma_;
+    Commands::Text notice_; // what the fields show in place of their lines, empty for none
 };
 
 } // namespace ChartWindow

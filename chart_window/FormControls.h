@@ -35,6 +35,8 @@ class FormControls {
     virtual Commands::Result<std::int16_t> SliderValue() = 0;
     // What a screen reader says of the slider's value, and speaks when it changes.
     virtual Commands::Result<void> SetSliderValueText(const Commands::Text& text) = 0;
+    // A line field shows this notice in place of its picture, or its picture again for the empty text.
+    virtual Commands::Result<void> SetNotice(const ControlId& field, const Commands::Text& notice) = 0;
     virtual Commands::Result<void> SetTitle(const Commands::Text& title) = 0;
 
     // For centring: the window's outer frame and the screen it opens on, in twips.

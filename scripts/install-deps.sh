@@ -8,9 +8,10 @@
 set -euo pipefail
 
 # Qt's X11 plugin needs libxcb-cursor0 from Qt 6.5 on; qt6-wayland makes the program a native Wayland
-# client, so that a scaling compositor does not stretch the chart.
+# client, so that a scaling compositor does not stretch the chart, and libwayland-dev lets it ask the
+# compositor what Qt does not pass on.
 run_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation2
-              qt6-wayland libxcb-cursor0)
+              qt6-wayland libxcb-cursor0 libwayland-dev)
 # The web page: the same C++ compiled to WebAssembly by Debian's clang 19, with wasi-libc and libc++ for it.
 web_packages=(clang-19 lld-19 wasi-libc libc++-19-dev-wasm32 libc++abi-19-dev-wasm32 libclang-rt-19-dev-wasm32
               cmake ninja-build python3)

@@ -14,6 +14,9 @@ namespace {
 
 constexpr int kFlatBorderWidth = 1;
 constexpr int kSunkenBorderWidth = 2;
+// The notice: light text on black, as the gamma readout, at the top of the field, clear of view 2's swatch.
+constexpr int kNoticeMargin = 6;
+constexpr QRgb kNoticeText = 0xe0e0e0;
 
 // The picture for the painter's density, as an image tagged with that density.
 QImage ImageAtDensity(const Bitmap& picture, qreal ratio) {
@@ -76,6 +79,22 @@ void PictureBox::setPicture(const QString& file) {
     update();
 }
 
+void PictureBox::setNotice(const QString& notice) {
+    if (notice == notice_)
+        return;
+    notice_ = notice;
+    setAccessibleDescription(notice);
+    update();
+}
+
+void PictureBox::drawNotice(QPainter& painter) const {
+    const QRect client = clientArea_->geometry();
+    painter.fillRect(client, Qt::black);
+    painter.setPen(QColor(kNoticeText));
+    painter.drawText(client.adjusted(kNoticeMargin, kNoticeMargin, -kNoticeMargin, -kNoticeMargin),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, notice_);
+}
+
 void PictureBox::setBoxGeometry(const QRect& geometry) {
     setGeometry(geometry);
     placeClientArea();
@@ -96,7 +115,9 @@ void PictureBox::paintEvent(QPaintEvent* event) {
         const QByteArray data = QResource(pictureFile_).uncompressedData();
         picture_ = ReadBitmap(std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
     }
-    if (!picture_.IsNull()) {
+    if (!notice_.isEmpty()) {
+        drawNotice(painter);
+    } else if (!picture_.IsNull()) {
         painter.save();
         painter.setClipRect(clientArea_->geometry());
         const qreal ratio = painter.device()->devicePixelRatioF();

@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <QString>
 #include <QWidget>
 
@@ -25,6 +26,8 @@ class PictureBox final : public QWidget {
     QColor backColor() const { return backColor_; }
     // The bitmap (a P4 resource) drawn unscaled from the top-left corner of the client area.
     void setPicture(const QString& file);
+    // A notice drawn in place of the picture, which a screen reader is told too; none for the empty text.
+    void setNotice(const QString& notice);
     QWidget* clientArea() const { return clientArea_; }
     // Places the box; its client area follows at once, even while the box is hidden.
     void setBoxGeometry(const QRect& geometry);
@@ -36,6 +39,7 @@ class PictureBox final : public QWidget {
 
   private:
     void placeClientArea();
+    void drawNotice(QPainter& painter) const;
 
     Border border_;
     AccessibleRole role_;
@@ -44,6 +48,7 @@ class PictureBox final : public QWidget {
     QString pictureFile_;
     Bitmap picture_;
     QImage pictureAtDensity_; // the picture for the density it was last drawn at
+    QString notice_;
     QWidget* clientArea_ = nullptr;
 };
 

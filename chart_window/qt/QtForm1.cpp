@@ -2,6 +2,7 @@
 
 #include "Accessibility.h"
 #include "GraySlider.h"
+#include "OutputScale.h"
 #include "PictureBox.h"
 #include "monitor.xpm"
 
@@ -115,8 +116,6 @@ QWidget* QtForm1::CreateControl(const ControlSpec& row, QWidget* parent) {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         if (row.border == Border::Single)
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
-        if (row.font != FontStyle::WindowDefault)
-            label->setFont(FontFor(row.font));
         widget = label;
         break;
     }
@@ -140,6 +139,8 @@ QWidget* QtForm1::CreateControl(const ControlSpec& row, QWidget* parent) {
         SetColours(*widget, row);
         widget->setGeometry(PixelRect(row));
     }
+    if (row.font != FontStyle::WindowDefault)
+        widget->setFont(FontFor(row.font));
     widget->setObjectName(QString::fromStdString(row.id.ToString()));
     widget->setAccessibleName(QString::fromUtf8(row.accessibleName.data(), qsizetype(row.accessibleName.size())));
     widget->setHidden(!row.visible);
@@ -185,8 +186,10 @@ void QtForm1::Show() {
         (void)handlers_.Form_Load();
     }
     show();
-    if (first)
+    if (first) {
         FollowScreens();
+        ReportPresentation();
+    }
 }
 
 void QtForm1::FollowScreens() {
@@ -208,7 +211,8 @@ void QtForm1::FollowNativeWindow() {
 void QtForm1::FollowScreenDensity() {
     // Qt 6.4 on Wayland keeps a window at its old density when its screen's scale changes, and the
     // compositor then stretches the chart into doubled or blurred rows. A new native window takes the
-    // screen's density. Later Qt follows by itself, and then nothing happens here.
+    // screen's density. Later Qt follows by itself, and then nothing happens here. Either way the fields
+    // are told whether the screen now shows them as drawn.
     const QWindow* window = windowHandle();
     if (window && isVisible() && window->screen() &&
         window->devicePixelRatio() != window->screen()->devicePixelRatio()) {
@@ -217,6 +221,30 @@ void QtForm1::FollowScreenDensity() {
         show();
         FollowNativeWindow();
     }
+    ReportPresentation();
+}
+
+bool QtForm1::event(QEvent* event) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    // Qt 6.8 draws at a Wayland compositor's fractional scale, which it may learn after the window shows.
+    if (event->type() == QEvent::DevicePixelRatioChange && loaded_)
+        ReportPresentation();
+#endif
+    return QWidget::event(event);
+}
+
+void QtForm1::ReportPresentation() {
+    const QWindow* window = windowHandle();
+    if (!window || !window->screen())
+        return;
+    Presentation now;
+    // An X11 screen shows a window as it was drawn; a Wayland compositor may scale it.
+    now.bufferScale = now.screenScale = window->devicePixelRatio();
+    if (const auto output = WaylandOutputScale(*window->screen())) {
+        now.screenScale = output->scale;
+        now.blendsFractionalScale = output->blendsFractionalScale;
+    }
+    (void)handlers_.Presentation_Change(now);
 }
 
 template <class T> T* QtForm1::Control(const ControlId& id) { return qobject_cast<T*>(Find(id)); }
@@ -265,6 +293,14 @@ Commands::Result<void> QtForm1::SetSliderValueText(const Commands::Text& text) {
     if (!slider)
         return NoSuchControl();
     SetSpokenValue(*slider, QString::fromStdU16String(text));
+    return {};
+}
+
+Commands::Result<void> QtForm1::SetNotice(const ControlId& field, const Commands::Text& notice) {
+    auto* picture = Control<PictureBox>(field);
+    if (!picture)
+        return NoSuchControl();
+    picture->setNotice(QString::fromStdU16String(notice));
     return {};
 }
 

@@ -30,15 +30,21 @@ class QtForm1 final : public QWidget, public FormControls {
     Commands::Result<void> SetVisible(const ControlId& box, bool visible) override;
     Commands::Result<std::int16_t> SliderValue() override;
     Commands::Result<void> SetSliderValueText(const Commands::Text& text) override;
+    Commands::Result<void> SetNotice(const ControlId& field, const Commands::Text& notice) override;
     Commands::Result<void> SetTitle(const Commands::Text& title) override;
     Commands::FormGeometry& OuterFrame() override;
     const Commands::Screen& PrimaryScreen() override { return screen_; }
+
+  protected:
+    bool event(QEvent* event) override;
 
   private:
     void Build();
     void FollowScreens();
     void FollowNativeWindow();
     void FollowScreenDensity();
+    // Tells the handlers how the screen shows the window now.
+    void ReportPresentation();
     QWidget* CreateControl(const ControlSpec& row, QWidget* parent);
     QWidget* ClientOf(const ControlId& container);
     QWidget* Find(const ControlId& id);

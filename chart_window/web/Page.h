@@ -24,6 +24,8 @@ TONALYX_PAGE_IMPORT(set_caption) void PageSetCaption(int row, const char16_t* te
 TONALYX_PAGE_IMPORT(set_visible) void PageSetVisible(int row, int visible);
 TONALYX_PAGE_IMPORT(slider_value) int PageSliderValue();
 TONALYX_PAGE_IMPORT(set_slider_text) void PageSetSliderText(const char16_t* text, int length);
+// A line field's notice in place of its lines, or the lines again for the empty text.
+TONALYX_PAGE_IMPORT(set_notice) void PageSetNotice(int row, const char16_t* text, int length);
 TONALYX_PAGE_IMPORT(set_title) void PageSetTitle(const char16_t* text, int length);
 // The viewport, the web's screen, in CSS pixels; and the form's place in it.
 TONALYX_PAGE_IMPORT(viewport_width) double PageViewportWidth();

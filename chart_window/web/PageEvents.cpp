@@ -49,3 +49,13 @@ TONALYX_EXPORT(recentre) void Recentre() {
 TONALYX_EXPORT(line_field) const std::uint8_t* LineField(int row, int width, int height) {
     return Form() ? Form()->LineField(row, width, height) : nullptr;
 }
+
+// How the screen shows the page's fields: the browser's pinch zoom, and whether each field on the screen has
+// its pattern drawn at its device size.
+TONALYX_EXPORT(presentation) void PresentationChange(double pinchZoom, int fieldsAtDeviceSize) {
+    ChartWindow::Presentation now;
+    now.pinchZoom = pinchZoom;
+    now.fieldsAtDeviceSize = fieldsAtDeviceSize != 0;
+    if (Form())
+        (void)Form()->Handlers().Presentation_Change(now);
+}

@@ -126,6 +126,14 @@ Commands::Result<void> WebForm1::SetSliderValueText(const Commands::Text& text) 
     return {};
 }
 
+Commands::Result<void> WebForm1::SetNotice(const ControlId& field, const Commands::Text& notice) {
+    const int row = RowIndex(field);
+    if (row < 0)
+        return NoSuchControl();
+    PageSetNotice(row, notice.data(), static_cast<int>(notice.size()));
+    return {};
+}
+
 Commands::Result<void> WebForm1::SetTitle(const Commands::Text& title) {
     PageSetTitle(title.data(), static_cast<int>(title.size()));
     return {};

@@ -51,6 +51,7 @@ class WebForm1 final : public FormControls {
     Commands::Result<void> SetVisible(const ControlId& box, bool visible) override;
     Commands::Result<std::int16_t> SliderValue() override;
     Commands::Result<void> SetSliderValueText(const Commands::Text& text) override;
+    Commands::Result<void> SetNotice(const ControlId& field, const Commands::Text& notice) override;
     Commands::Result<void> SetTitle(const Commands::Text& title) override;
     Commands::FormGeometry& OuterFrame() override { return frame_; }
     const Commands::Screen& PrimaryScreen() override { return screen_; }

@@ -46,13 +46,20 @@
         return [edge(box.right) - edge(box.left), edge(box.bottom) - edge(box.top)];
     };
     const draw = (canvas, width, height) => {
-        const at = width && height && module.line_field(canvas.row, width, height);
-        if (!at)
-            return;
-        Object.assign(canvas, {width, height});
-        const pixels = new Uint8ClampedArray(memory.buffer, at, 4 * width * height).slice();
-        canvas.getContext("2d").putImageData(new ImageData(pixels, width, height), 0, 0);
+        const at = width > 0 && height > 0 && module.line_field(canvas.row, width, height);
+        // A field on the screen whose device size is unknown, or that could not be drawn at it, is not exact.
+        canvas.exact = Boolean(at) || !canvas.checkVisibility();
+        if (at) {
+            Object.assign(canvas, {width, height});
+            const pixels = new Uint8ClampedArray(memory.buffer, at, 4 * width * height).slice();
+            canvas.getContext("2d").putImageData(new ImageData(pixels, width, height), 0, 0);
+        }
+        present();
     };
+    // How the screen shows the fields, for the module, which has them show a notice where they are not
+    // exact: a pinch zooms the visual viewport, of which no canvas is told.
+    const lineFields = () => form.querySelectorAll("canvas.lines");
+    const present = () => module.presentation(globalThis.visualViewport?.scale ?? 1, [...lineFields()].every(canvas => canvas.exact));
     const observe = canvas => {
         try {
             fields.observe(canvas, {box: "device-pixel-content-box"});
@@ -64,7 +71,7 @@
     // device ratio without device-pixel sizes, and the form moved or fitted anew. A browser that reports
     // device-pixel sizes needs none of it: its observer sees every change.
     const deviceSizes = "devicePixelContentBoxSize" in (globalThis.ResizeObserverEntry?.prototype ?? {});
-    const redraw = () => form.querySelectorAll("canvas").forEach(canvas => { fields.unobserve(canvas); observe(canvas); });
+    const redraw = () => lineFields().forEach(canvas => { fields.unobserve(canvas); observe(canvas); });
     const followRatio = () => matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener("change", () => {
         redraw();
         followRatio();
@@ -87,10 +94,14 @@
             const line = control.border === 1 ? "1px solid #000" : control.border === 2 ? "2px solid" : "";
             Object.assign(box.style, {border: line, borderColor: control.border === 2 ? "#808080 #fff #fff #808080" : ""});
             if (control.pictureWidth) {
-                const canvas = box.appendChild(document.createElement("canvas"));
+                const canvas = box.appendChild(Object.assign(document.createElement("canvas"), {className: "lines"}));
                 px(canvas, 0, 0, control.pictureWidth, control.pictureHeight);
-                canvas.row = control.row;
+                Object.assign(canvas, {row: control.row, exact: true});
                 observe(canvas);
+                // Its notice lies on it, as text a screen reader hears when it changes; beside the box, whose
+                // role of an image would hide it.
+                box.notice = Object.assign(document.createElement("div"), {className: "notice"});
+                box.notice.setAttribute("role", "status");
             } else if (control.role === 2) {
                 // A patch or a swatch: its gray on a canvas, which neither a contrast theme nor a browser's
                 // automatic dark mode recolours, as they do a background and a border. A patch's border is
@@ -251,6 +262,11 @@
             element.hidden = !visible;
             // Earlier rows lie above later ones.
             (container < 0 ? form : controls[container].element).prepend(element);
+            if (element.notice) {
+                element.after(element.notice);
+                px(element.notice, left, top, width, height);
+                Object.assign(element.notice.style, {fontSize: points + "pt", fontWeight: bold ? "bold" : "normal"});
+            }
             controls[row] = {element, kind, tabIndex};
             element.id = text8(name, nameLength);
             attributes(element, {role: [kind === 3 ? "scrollbar" : undefined, "group", "img"][role],
@@ -267,6 +283,7 @@
         set_visible: (row, visible) => { controls[row].element.hidden = !visible; },
         slider_value: () => slider.value,
         set_slider_text: (at, length) => slider.element.setAttribute("aria-valuetext", text16(at, length)),
+        set_notice: (row, at, length) => { controls[row].element.notice.textContent = text16(at, length); },
         set_title: (at, length) => { document.title = heading.textContent = text16(at, length); },
         viewport_width: () => document.documentElement.clientWidth / fit(),
         viewport_height: () => document.documentElement.clientHeight / fit(),
@@ -306,5 +323,6 @@
         if (!deviceSizes)
             redraw();
     });
+    globalThis.visualViewport?.addEventListener("resize", present);
     followRatio();
 })();

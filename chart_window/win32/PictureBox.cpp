@@ -10,6 +10,9 @@ namespace ChartWindow {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TonalyxPictureBox";
+// The notice: light text on black, as the gamma readout, at the top of the field, clear of view 2's swatch.
+constexpr int kNoticeMargin = 6; // pixels at 96 dpi
+constexpr COLORREF kNoticeText = RGB(224, 224, 224);
 
 struct BoxData {
     COLORREF back = 0;
@@ -19,6 +22,8 @@ struct BoxData {
     int dpi = 96;
     HBITMAP atDensity = nullptr; // the picture continued at the box's density
     int atDensityDpi = 0;
+    std::wstring notice;
+    HFONT font = nullptr; // the window's, for the notice
 
     ~BoxData() {
         DeleteObject(brush);
@@ -57,10 +62,29 @@ HBITMAP BitmapAtDensity(const Bitmap& picture, int dpi) {
     return bitmap;
 }
 
+void PaintNotice(HWND box, HDC dc, const BoxData& data) {
+    RECT client;
+    GetClientRect(box, &client);
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    const int margin = MulDiv(kNoticeMargin, data.dpi, 96);
+    InflateRect(&client, -margin, -margin);
+    HGDIOBJ previous = SelectObject(dc, data.font);
+    SetTextColor(dc, kNoticeText);
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextW(dc, data.notice.c_str(), static_cast<int>(data.notice.size()), &client,
+              DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, previous);
+}
+
 void Paint(HWND box, BoxData& data) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(box, &paint);
     FillRect(dc, &paint.rcPaint, data.brush);
+    if (!data.notice.empty()) {
+        PaintNotice(box, dc, data);
+        EndPaint(box, &paint);
+        return;
+    }
     if (data.picture.IsNull() && !data.pictureName.empty())
         data.picture = ReadPictureResource(data.pictureName);
     if (!data.picture.IsNull()) {
@@ -85,6 +109,13 @@ LRESULT CALLBACK BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
         return 1; // painted whole in WM_PAINT, so nothing flickers
+    case WM_SETFONT:
+        if (data) {
+            data->font = reinterpret_cast<HFONT>(wParam);
+            if (LOWORD(lParam))
+                InvalidateRect(box, nullptr, FALSE);
+        }
+        return 0;
     case WM_PAINT:
         if (data) {
             Paint(box, *data);
@@ -162,6 +193,13 @@ COLORREF PictureBoxColour(HWND box) {
 HBRUSH PictureBoxBrush(HWND box) {
     const BoxData* data = DataOf(box);
     return data ? data->brush : nullptr;
+}
+
+void SetPictureBoxNotice(HWND box, const std::wstring& notice) {
+    if (BoxData* data = DataOf(box); data && data->notice != notice) {
+        data->notice = notice;
+        InvalidateRect(box, nullptr, FALSE);
+    }
 }
 
 void SetPictureBoxDpi(HWND box, int dpi) {

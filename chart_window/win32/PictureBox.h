@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace ChartWindow {
 
 // A control's place in its container, in device pixels.
@@ -30,5 +32,7 @@ COLORREF PictureBoxColour(HWND box);
 HBRUSH PictureBoxBrush(HWND box);
 // The density to draw the picture at after the window has moved to a screen of another density.
 void SetPictureBoxDpi(HWND box, int dpi);
+// A notice drawn in place of the picture, in the font the box was given (WM_SETFONT); none when empty.
+void SetPictureBoxNotice(HWND box, const std::wstring& notice);
 
 } // namespace ChartWindow

@@ -43,11 +43,13 @@ std::wstring Wide(std::string_view utf8) {
 const wchar_t* Wide(const Commands::Text& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 
 // The window text of a control without a caption of its own, which a screen reader calls it by: its
-// accessible name, and a patch's or a swatch's gray.
-std::wstring AccessibleText(const ControlSpec& row, COLORREF colour) {
+// accessible name, and a patch's or a swatch's gray, or a field's notice.
+std::wstring AccessibleText(const ControlSpec& row, COLORREF colour, const Commands::Text& notice = {}) {
     std::wstring text = Wide(row.accessibleName);
     if (ShowsGray(row))
         text.append(L", ").append(Wide(RgbText(colour)));
+    if (!notice.empty())
+        text.append(L", ").append(Wide(notice));
     return text;
 }
 
@@ -143,7 +145,9 @@ DeviceRect Win32Form1::Place(const ControlSpec& row) const {
 }
 
 void Win32Form1::SetFont(const Control& control, BOOL redraw) const {
-    if (control.row->kind == ControlKind::Label || control.row->kind == ControlKind::OptionButton)
+    // Labels and option buttons, and a line field for its notice.
+    const ControlKind kind = control.row->kind;
+    if (kind == ControlKind::Label || kind == ControlKind::OptionButton || !control.row->picture.empty())
         SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[int(control.row->font)]), redraw);
 }
 
@@ -391,6 +395,15 @@ Commands::Result<void> Win32Form1::SetSliderValueText(const Commands::Text& text
     if (!handle)
         return NoSuchControl();
     SetAccessibleValue(handle, Wide(text));
+    return {};
+}
+
+Commands::Result<void> Win32Form1::SetNotice(const ControlId& field, const Commands::Text& notice) {
+    const Control* control = FindControl(field);
+    if (!control)
+        return NoSuchControl();
+    SetWindowTextW(control->handle, AccessibleText(*control->row, 0, notice).c_str());
+    SetPictureBoxNotice(control->handle, Wide(notice));
     return {};
 }
 

@@ -37,6 +37,7 @@ class Win32Form1 final : public FormControls {
     Commands::Result<void> SetVisible(const ControlId& box, bool visible) override;
     Commands::Result<std::int16_t> SliderValue() override;
     Commands::Result<void> SetSliderValueText(const Commands::Text& text) override;
+    Commands::Result<void> SetNotice(const ControlId& field, const Commands::Text& notice) override;
     Commands::Result<void> SetTitle(const Commands::Text& title) override;
     Commands::FormGeometry& OuterFrame() override { return frame_; }
     const Commands::Screen& PrimaryScreen() override { return screen_; }
@@ -97,8 +98,8 @@ class Win32Form1 final : public FormControls {
     HWND window_ = nullptr;
     int dpi_ = 96;
     bool loaded_ = false;
-    std::vector<Control> controls_; // in table order
-    std::array<HFONT, 3> fonts_{};  // by FontStyle
+    std::vector<Control> controls_;              // in table order
+    std::array<HFONT, kFontStyleCount> fonts_{}; // by FontStyle
     std::vector<std::pair<COLORREF, HBRUSH>> brushes_;
     Screen screen_{*this};
     Frame frame_{*this};

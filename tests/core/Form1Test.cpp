@@ -1,5 +1,6 @@
 // The window's behaviour against a fake of its controls: the load handler's steps in their order up to a
-// failing one, and the slider update, whose failing steps are skipped while the others still run.
+// failing one, the slider update, whose failing steps are skipped while the others still run, and the
+// line fields' notice where the screen resamples them.
 
 #include "Form1.h"
 #include "Fakes.h"
@@ -52,6 +53,9 @@ class FakeControls final : public FormControls {
     Result<std::int16_t> SliderValue() override { return slider; }
     Result<void> SetSliderValueText(const Text& text) override {
         return Set("SetSliderValueText", {"HScroll1"}, Narrow(text));
+    }
+    Result<void> SetNotice(const ControlId& field, const Text& notice) override {
+        return Set("SetNotice", field, Narrow(notice));
     }
     Result<void> SetTitle(const Text& title) override { return Set("SetTitle", {"Form1"}, Narrow(title)); }
     Commands::FormGeometry& OuterFrame() override { return frame; }
@@ -128,6 +132,39 @@ TEST(Form1, SliderUpdate) {
     EXPECT_EQ(w.state["Label1"], "Gamma :  2.44");
     EXPECT_EQ(w.state["HScroll1"], "RGB(192, 192, 192)");
     EXPECT_EQ(w.state["Picture5"], "12632256");
+}
+
+// What resamples the fields, as the front ends report it, and what they show then.
+TEST(Form1, NoticeWhereTheScreenResamples) {
+    const std::pair<Presentation, Text> cases[] = {
+        {{}, u""},
+        // Drawn at the screen's scale: a whole one anywhere, a fraction where the compositor shows it as drawn
+        // (1.5 on a 2048-pixel output of 1365 logical pixels).
+        {{.bufferScale = 2, .screenScale = 2, .blendsFractionalScale = true}, u""},
+        {{.bufferScale = 1.5, .screenScale = 2048.0 / 1365}, u""},
+        {{.pinchZoom = 1.5}, u"Nicht exakt: Ansicht vergrößert. Zoom auf 100\u00a0% zurücksetzen."},
+        // Qt 6.4 draws at 2 for an output at 1.5; sway blends what Qt 6.8 draws at 1.25.
+        {{.bufferScale = 2, .screenScale = 1.5},
+         u"Nicht exakt: Bildschirm skaliert auf 150\u00a0%. Skalierung 100\u00a0% oder 200\u00a0% wählen."},
+        {{.bufferScale = 1.25, .screenScale = 1.25, .blendsFractionalScale = true},
+         u"Nicht exakt: Bildschirm skaliert auf 125\u00a0%. Skalierung 100\u00a0% oder 200\u00a0% wählen."},
+        {{.fieldsAtDeviceSize = false}, u"Nicht exakt: Browser skaliert die Linien. Zoom auf 100\u00a0% zurücksetzen."},
+    };
+    for (const auto& [now, notice] : cases)
+        EXPECT_EQ(Form1::NoticeText(now), notice) << Narrow(notice);
+
+    // Both fields are told once per change of the notice; one that cannot show it stops the rest, and the
+    // next report tries again.
+    FakeControls w;
+    const std::string zoomed = Narrow(Form1::NoticeText({.pinchZoom = 2}));
+    w.failing = "SetNotice Picture1 " + zoomed;
+    EXPECT_FALSE(w.form.Presentation_Change({.pinchZoom = 2}).has_value());
+    w.failing.clear();
+    for (double zoom : {2.0, 3.0, 1.0})
+        EXPECT_TRUE(w.form.Presentation_Change({.pinchZoom = zoom}).has_value());
+    EXPECT_EQ(w.log, (Fakes::Log{"SetNotice Picture4 " + zoomed, "SetNotice Picture1 " + zoomed,
+                                 "SetNotice Picture4 " + zoomed, "SetNotice Picture1 " + zoomed, "SetNotice Picture4 ",
+                                 "SetNotice Picture1 "}));
 }
 
 } // namespace

@@ -133,11 +133,15 @@ class WebKit(Browser):
 class ChromiumPhone(Chromium):
     # A phone or tablet (phone.py): --size is its screen in CSS pixels, --scale its device scale, and --turn
     # turns it from portrait to landscape with the page open. Touched, not clicked.
-    offers = {"pointer"}
+    offers = {"pointer", "resamples"}
 
     def __init__(self, program, scale, dpi):
         super().__init__(program, scale, dpi)
         self.desktop = lambda size: Phone(size, self.device_scale)
+
+    def resample(self, app, on):
+        # Pinched to 1.5 about a point above the form, where the form still fits the screen, or back to 1.
+        app.display.pinch(app.origin[0] + app.size[0] // 2, app.origin[1] // 2, 1.5 if on else 0.5)
 
     def start(self, profile, address):
         return ["--no-sandbox", "--disable-background-networking", "--disable-component-update", "--disable-sync",

@@ -52,7 +52,22 @@ class Phone(Desktop):
         return from_ppm(subprocess.run(["pngtopnm"], input=png, capture_output=True).stdout)
 
     def keys(self, window, *keys):
-        ActionChains(self.driver).send_keys(*(getattr(Keys, key.upper()) for key in keys)).perform()
+        # Keys by their X names; "shift+Tab" holds shift.
+        actions, key = ActionChains(self.driver), lambda name: getattr(Keys, name.upper())
+        for *held, name in (k.split("+") for k in keys):
+            for modifier in held:
+                actions.key_down(key(modifier))
+            actions.send_keys(key(name))
+            for modifier in held:
+                actions.key_up(key(modifier))
+        actions.perform()
+
+    def pinch(self, x, y, factor):
+        # A pinch about a device pixel of the screenshot, as on a touchpad: the emulation zooms no page for two
+        # fingers, yet both zoom the same visual viewport.
+        point = {"x": x / self.scale_factor, "y": y / self.scale_factor}
+        self.driver.execute_cdp_cmd("Input.synthesizePinchGesture", {**point, "scaleFactor": factor,
+                                                                      "gestureSourceType": "mouse"})
 
     def mouse(self, x, y, *then):
         # A finger, at a device pixel of the screenshot: down, moved while down, up, or a tap ("click").

@@ -67,12 +67,18 @@ class QtX11:
 
 class QtWayland(QtX11):
     # Qt as a native Wayland client; the compositor's output scale sets the density.
-    offers = {"program", "posix", "wayland"}
+    offers = {"program", "posix", "wayland", "resamples"}
     compositor, env = Sway, {}
 
     def __init__(self, program, scale, dpi):
         self.program, self.scale = program, 1
         self.desktop = lambda size: self.compositor(size, scale or 1)
+
+
+    def resample(self, app, on):
+        # The output's scale set to a fraction, at which the compositor resamples the window, or back to 1.
+        app.display.set_scale(1.5 if on else 1)
+        app.display.move(app.window, "center")  # the screen is smaller at 1.5
 
 
 class QtGnome(QtWayland):
@@ -159,6 +165,13 @@ class App:
             if bad is not None:
                 return f"device pixel ({bad - left}, {y - top}) is {shot.rgb(bad, y)}, not {want}"
         return None
+
+    def notice(self, rect, shot=None):
+        # The field shows its notice instead of lines: light text on black, and not one device pixel white.
+        shot = shot or self.display.shot()
+        (x0, y0), (x1, y1) = self.at(*rect[:2]), self.at(rect[0] + rect[2], rect[1] + rect[3])
+        seen = {shot.rgb(x, y) for y in range(y0 + 1, y1 - 1, 3) for x in range(x0 + 1, x1 - 1, 3)}
+        return WHITE not in seen and any(min(c) > 128 for c in seen)
 
     def readouts(self):
         shot = self.display.shot()
@@ -359,6 +372,24 @@ def scale_change(front, display):
     assert not (fault := app.lines(PICTURE1, display.shot())), "view 1's line field at scale 2: " + fault
 
 
+def not_exact(front, display):
+    # Where the screen resamples the chart (a pinch, a compositor's fractional scale), both fields show the
+    # notice instead of blended lines, and the rest goes on working; once it no longer does, the lines are
+    # back, exact, in either view.
+    app = App(front, display)
+    front.resample(app, True)
+    assert wait_for(lambda: app.find() and app.notice(PICTURE1)), "view 1 shows the notice"
+    display.keys(app.window, "shift+Tab", "space")
+    assert wait_for(lambda: app.find() and app.notice(PICTURE4)), "view 2 shows the notice"
+    display.keys(app.window, "Tab", "Tab", "Right")  # round to the slider
+    assert app.shows(SWATCH2, GRAY(193)), "the slider moves the swatch"
+    front.resample(app, False)
+    fault = lambda field: app.find() and app.lines(field, display.shot())
+    assert wait_for(lambda: not fault(PICTURE4)), "view 2's lines again: " + str(fault(PICTURE4))
+    display.keys(app.window, "shift+Tab", "shift+Tab", "Left")
+    assert wait_for(lambda: not fault(PICTURE1)), "view 1's lines again: " + str(fault(PICTURE1))
+
+
 def anywhere(front, display):
     # Moved by a quarter of a device pixel at a time (at 1.25), the window shows every row of view 1's field.
     app = App(front, display)
@@ -412,7 +443,7 @@ def accessible(front, display):
 
 
 # name, case, what the front end must offer: POSIX environments, an X11 desktop, a pointer, Wayland, root, an
-# installed desktop entry, a page, tabs, AT-SPI
+# installed desktop entry, a page, tabs, AT-SPI, a way to resample the window
 CASES = [("first look", first_look, set()), ("view switch", view_switch, set()),
          ("keys move the level", keys_move_the_level, set()), ("track click", track_click, {"pointer"}),
          ("drag follows the thumb", drag_follows, {"pointer"}), ("centred by its outer frame", centred, {"x11"}),
@@ -420,7 +451,8 @@ CASES = [("first look", first_look, set()), ("view switch", view_switch, set()),
          ("other users", other_users, {"posix", "x11", "root"}), ("native Wayland client", native_wayland, {"wayland"}),
          ("scale change", scale_change, {"wayland"}), ("started from its menu entry", menu_entry, {"x11", "installed"}),
          ("a second tab stays empty", second_tab, {"tabs"}), ("odd addresses", odd_addresses, {"web"}),
-         ("exact wherever it stands", anywhere, {"moves"}), ("accessible", accessible, {"at-spi"})]
+         ("exact wherever it stands", anywhere, {"moves"}), ("accessible", accessible, {"at-spi"}),
+         ("not exact", not_exact, {"resamples"})]
 FRONT_ENDS = {"qt-x11": QtX11, "qt-wayland": QtWayland, "qt-gnome": QtGnome, "win32-wine": Win32Wine,
               "web-chromium": Chromium, "web-firefox": Firefox, "web-webkit": WebKit,
               "web-phone": ChromiumPhone}
