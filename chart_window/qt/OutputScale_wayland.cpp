@@ -13,10 +13,6 @@
 namespace ChartWindow {
 namespace {
 
-// sway (wlroots) draws a buffer made at a fractional scale's density blended all the same (measured).
-// Nothing in the protocol says so: such a compositor is known only by what it is, here by the protocol for
-// screen capture that wlroots offers and neither GNOME nor KWin does.
-constexpr const char* kBlendingCompositorProtocol = "zwlr_screencopy_manager_v1";
 constexpr std::uint32_t kOutputVersion = 4; // the first with the output's name
 
 struct Output {
@@ -26,10 +22,7 @@ struct Output {
     bool turned = false;       // a quarter turn: the mode's height lies along the screen's width
 };
 
-struct Globals {
-    std::deque<Output> outputs; // each one's listener holds its address
-    bool blendsFractionalScale = false;
-};
+using Outputs = std::deque<Output>; // each one's listener holds its address
 
 const wl_output_listener kOutputEvents = {
     .geometry =
@@ -51,19 +44,24 @@ const wl_output_listener kOutputEvents = {
 
 const wl_registry_listener kRegistryEvents = {
     .global =
-        [](void* data, wl_registry* registry, std::uint32_t id, const char* interface, std::uint32_t version) {
-            auto& globals = *static_cast<Globals*>(data);
-            if (std::strcmp(interface, wl_output_interface.name) == 0) {
-                Output& output = globals.outputs.emplace_back();
-                output.proxy = static_cast<wl_output*>(
-                    wl_registry_bind(registry, id, &wl_output_interface, std::min(version, kOutputVersion)));
-                wl_output_add_listener(output.proxy, &kOutputEvents, &output);
-            } else if (std::strcmp(interface, kBlendingCompositorProtocol) == 0) {
-                globals.blendsFractionalScale = true;
-            }
+        [](void* outputs, wl_registry* registry, std::uint32_t id, const char* interface, std::uint32_t version) {
+            if (std::strcmp(interface, wl_output_interface.name) != 0)
+                return;
+            Output& output = static_cast<Outputs*>(outputs)->emplace_back();
+            output.proxy = static_cast<wl_output*>(
+                wl_registry_bind(registry, id, &wl_output_interface, std::min(version, kOutputVersion)));
+            wl_output_add_listener(output.proxy, &kOutputEvents, &output);
         },
     .global_remove = [](void*, wl_registry*, std::uint32_t) {},
 };
+
+// sway draws a buffer made at a fractional scale's density blended all the same, by where it places the
+// window (measured). Nothing in the protocol tells of that: the compositor is known only by what it is, from
+// the variable sway gives the programs it starts, or the desktop a session names.
+bool BlendsFractionalScale() {
+    return qEnvironmentVariableIsSet("SWAYSOCK") ||
+           qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(u':').contains(QLatin1String("sway"), Qt::CaseInsensitive);
+}
 
 } // namespace
 
@@ -74,9 +72,9 @@ std::optional<OutputScale> WaylandOutputScale(const QScreen& screen) {
     wl_display* display = wl_display_connect(nullptr);
     if (!display)
         return std::nullopt;
-    Globals globals;
+    Outputs outputs;
     wl_registry* registry = wl_display_get_registry(display);
-    wl_registry_add_listener(registry, &kRegistryEvents, &globals);
+    wl_registry_add_listener(registry, &kRegistryEvents, &outputs);
     wl_display_roundtrip(display); // the globals
     wl_display_roundtrip(display); // each output's modes and name
 
@@ -84,12 +82,12 @@ std::optional<OutputScale> WaylandOutputScale(const QScreen& screen) {
     std::optional<OutputScale> found;
     const std::string name = screen.name().toStdString();
     const int logicalWidth = screen.geometry().width();
-    for (const Output& output : globals.outputs) {
+    for (const Output& output : outputs) {
         const int deviceWidth = output.turned ? output.height : output.width;
-        if ((output.name == name || globals.outputs.size() == 1) && deviceWidth > 0 && logicalWidth > 0)
-            found = OutputScale{static_cast<double>(deviceWidth) / logicalWidth, globals.blendsFractionalScale};
+        if ((output.name == name || outputs.size() == 1) && deviceWidth > 0 && logicalWidth > 0)
+            found = OutputScale{static_cast<double>(deviceWidth) / logicalWidth, BlendsFractionalScale()};
     }
-    for (const Output& output : globals.outputs)
+    for (const Output& output : outputs)
         wl_output_destroy(output.proxy);
     wl_registry_destroy(registry);
     wl_display_disconnect(display);
