@@ -89,7 +89,7 @@ struct ControlSpec {
     int left, top, width, height; // twips
     int tabIndex;
     Colour back;
-    Colour fore;
+    Colour fore; // a line field's: that of its notice
     Border border = Border::None;
     bool visible = true;
     std::string_view caption;                  // UTF-8
@@ -100,6 +100,9 @@ struct ControlSpec {
     std::string_view accessibleName;
     AccessibleRole role = AccessibleRole::ByKind;
 };
+
+// A line field's notice, in place of its lines: its fore colour and font on black, this far inside the box.
+inline constexpr int kNoticeMargin = 90; // twips
 
 // A patch or a swatch: a graphic without a picture, whose gray is what the user compares and what a
 // screen reader is told of it.

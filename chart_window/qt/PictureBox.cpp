@@ -14,9 +14,6 @@ namespace {
 
 constexpr int kFlatBorderWidth = 1;
 constexpr int kSunkenBorderWidth = 2;
-// The notice: light text on black, as the gamma readout, at the top of the field, clear of view 2's swatch.
-constexpr int kNoticeMargin = 6;
-constexpr QRgb kNoticeText = 0xe0e0e0;
 
 // The picture for the painter's density, as an image tagged with that density.
 QImage ImageAtDensity(const Bitmap& picture, qreal ratio) {
@@ -45,7 +42,7 @@ void DrawUnscaled(QPainter& painter, QPointF logicalOrigin, const QImage& pictur
 
 PictureBox::PictureBox(const ControlSpec& row, QWidget* parent)
     : QWidget(parent), border_(row.border), role_(row.role), showsGray_(ShowsGray(row)),
-      clientArea_(new QWidget(this)) {
+      noticeColour_(row.fore.red, row.fore.green, row.fore.blue), clientArea_(new QWidget(this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::TabFocus);
 }
@@ -90,9 +87,11 @@ void PictureBox::setNotice(const QString& notice) {
 void PictureBox::drawNotice(QPainter& painter) const {
     const QRect client = clientArea_->geometry();
     painter.fillRect(client, Qt::black);
-    painter.setPen(QColor(kNoticeText));
-    painter.drawText(client.adjusted(kNoticeMargin, kNoticeMargin, -kNoticeMargin, -kNoticeMargin),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, notice_);
+    painter.setPen(noticeColour_);
+    // At the top of the field, clear of view 2's swatch.
+    const int margin = TwipsToPixels(kNoticeMargin);
+    painter.drawText(client.adjusted(margin, margin, -margin, -margin), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                     notice_);
 }
 
 void PictureBox::setBoxGeometry(const QRect& geometry) {

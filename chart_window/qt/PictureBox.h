@@ -48,6 +48,7 @@ class PictureBox final : public QWidget {
     QString pictureFile_;
     Bitmap picture_;
     QImage pictureAtDensity_; // the picture for the density it was last drawn at
+    QColor noticeColour_;
     QString notice_;
     QWidget* clientArea_ = nullptr;
 };

@@ -265,7 +265,8 @@
             if (element.notice) {
                 element.after(element.notice);
                 px(element.notice, left, top, width, height);
-                Object.assign(element.notice.style, {fontSize: points + "pt", fontWeight: bold ? "bold" : "normal"});
+                Object.assign(element.notice.style, {color: colour(fore), fontSize: points + "pt",
+                                                     fontWeight: bold ? "bold" : "normal"});
             }
             controls[row] = {element, kind, tabIndex};
             element.id = text8(name, nameLength);

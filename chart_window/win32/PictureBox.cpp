@@ -10,9 +10,6 @@ namespace ChartWindow {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TonalyxPictureBox";
-// The notice: light text on black, as the gamma readout, at the top of the field, clear of view 2's swatch.
-constexpr int kNoticeMargin = 6; // pixels at 96 dpi
-constexpr COLORREF kNoticeText = RGB(224, 224, 224);
 
 struct BoxData {
     COLORREF back = 0;
@@ -23,6 +20,7 @@ struct BoxData {
     HBITMAP atDensity = nullptr; // the picture continued at the box's density
     int atDensityDpi = 0;
     std::wstring notice;
+    COLORREF noticeColour = 0;
     HFONT font = nullptr; // the window's, for the notice
 
     ~BoxData() {
@@ -66,10 +64,11 @@ void PaintNotice(HWND box, HDC dc, const BoxData& data) {
     RECT client;
     GetClientRect(box, &client);
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    const int margin = MulDiv(kNoticeMargin, data.dpi, 96);
+    // At the top of the field, clear of view 2's swatch.
+    const int margin = MulDiv(TwipsToPixels(kNoticeMargin), data.dpi, 96);
     InflateRect(&client, -margin, -margin);
     HGDIOBJ previous = SelectObject(dc, data.font);
-    SetTextColor(dc, kNoticeText);
+    SetTextColor(dc, data.noticeColour);
     SetBkMode(dc, TRANSPARENT);
     DrawTextW(dc, data.notice.c_str(), static_cast<int>(data.notice.size()), &client,
               DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
@@ -165,6 +164,7 @@ HWND CreatePictureBox(const ControlSpec& row, HWND parent, const wchar_t* text, 
     data->back = back;
     data->brush = CreateSolidBrush(back);
     data->pictureName = std::string(row.picture);
+    data->noticeColour = RGB(row.fore.red, row.fore.green, row.fore.blue);
     data->dpi = dpi;
     HWND box = CreateWindowExW(extended, kClassName, text, style, place.left, place.top, place.width, place.height,
                                parent, nullptr, GetModuleHandleW(nullptr), nullptr);
