@@ -74,7 +74,6 @@ class QtWayland(QtX11):
         self.program, self.scale = program, 1
         self.desktop = lambda size: self.compositor(size, scale or 1)
 
-
     def resample(self, app, on):
         # The output's scale set to a fraction, at which the compositor resamples the window, or back to 1.
         app.display.set_scale(1.5 if on else 1)
