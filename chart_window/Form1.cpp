@@ -22,17 +22,15 @@ constexpr double kScaleTolerance = 0.005;
 bool Same(double a, double b) { return std::abs(a - b) < kScaleTolerance; }
 bool Whole(double scale) { return Same(scale, std::round(scale)); }
 
-// A percentage stays on the line of its number: the blank before "%" does not break.
-Commands::Text KeepPercentWithNumber(Commands::Text text) {
-    for (auto at = text.find(u" %"); at != Commands::Text::npos; at = text.find(u" %", at))
-        text[at] = u'\u00a0';
-    return text;
-}
-
-Commands::Text Percent(double scale) {
-    const std::string digits = std::to_string(std::lround(scale * 100));
-    return Commands::Text(digits.begin(), digits.end()) + u" %";
-}
+// The notices, by what resamples the line fields: what it is, and what to do about it. The screen's scale in
+// percent goes between the two parts of kScaled. A percentage stays on the line of its number: the blank
+// before "%" is one that does not break (U+00A0).
+constexpr std::u16string_view kZoomedIn = u"Nicht exakt: Ansicht vergrößert. Zoom auf 100\u00a0% zurücksetzen.";
+constexpr std::u16string_view kZoomedOut = u"Nicht exakt: Ansicht verkleinert. Zoom auf 100\u00a0% zurücksetzen.";
+constexpr std::u16string_view kScaled[] = {u"Nicht exakt: Bildschirm skaliert auf ",
+                                           u"\u00a0%. Skalierung 100\u00a0% oder 200\u00a0% wählen."};
+constexpr std::u16string_view kUnmeasured =
+    u"Nicht exakt: Browser skaliert die Linien. Zoom auf 100\u00a0% zurücksetzen.";
 
 } // namespace
 
@@ -81,20 +79,15 @@ void Form1::HScroll1_Change() {
 }
 
 Commands::Text Form1::NoticeText(const Presentation& now) {
-    Commands::Text cause, remedy;
-    if (!Same(now.pinchZoom, 1)) {
-        cause = now.pinchZoom > 1 ? u"Ansicht vergrößert" : u"Ansicht verkleinert";
-        remedy = u"Zoom auf 100 % zurücksetzen";
-    } else if (!Same(now.bufferScale, now.screenScale) || (now.blendsFractionalScale && !Whole(now.screenScale))) {
-        cause = u"Bildschirm skaliert auf " + Percent(now.screenScale);
-        remedy = u"Skalierung 100 % oder 200 % wählen";
-    } else if (!now.fieldsAtDeviceSize) {
-        cause = u"Browser skaliert die Linien";
-        remedy = u"Zoom auf 100 % zurücksetzen";
-    } else {
-        return {};
+    if (!Same(now.pinchZoom, 1))
+        return Commands::Text(now.pinchZoom > 1 ? kZoomedIn : kZoomedOut);
+    if (!Same(now.bufferScale, now.screenScale) || (now.blendsFractionalScale && !Whole(now.screenScale))) {
+        const std::string percent = std::to_string(std::lround(now.screenScale * 100));
+        return Commands::Text(kScaled[0]) + Commands::Text(percent.begin(), percent.end()) + Commands::Text(kScaled[1]);
     }
-    return KeepPercentWithNumber(u"Nicht exakt: " + cause + u". " + remedy + u".");
+    if (!now.fieldsAtDeviceSize)
+        return Commands::Text(kUnmeasured);
+    return {};
 }
 
 Commands::Result<void> Form1::Presentation_Change(const Presentation& now) {
