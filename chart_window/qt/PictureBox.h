@@ -8,9 +8,10 @@
 
 #include <QColor>
 #include <QImage>
-#include <QPainter>
 #include <QString>
 #include <QWidget>
+
+class QPainter;
 
 namespace ChartWindow {
 

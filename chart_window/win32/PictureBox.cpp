@@ -78,12 +78,12 @@ void PaintNotice(HWND box, HDC dc, const BoxData& data) {
 void Paint(HWND box, BoxData& data) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(box, &paint);
-    FillRect(dc, &paint.rcPaint, data.brush);
     if (!data.notice.empty()) {
         PaintNotice(box, dc, data);
         EndPaint(box, &paint);
         return;
     }
+    FillRect(dc, &paint.rcPaint, data.brush);
     if (data.picture.IsNull() && !data.pictureName.empty())
         data.picture = ReadPictureResource(data.pictureName);
     if (!data.picture.IsNull()) {
