@@ -20,7 +20,7 @@ release_packages=("${run_packages[@]}" "${web_packages[@]}" dpkg-dev g++-mingw-w
 test_packages=("${release_packages[@]}" libgtest-dev xvfb xdotool openbox x11-utils x11-xserver-utils x11-apps
                locales procps sway grim wtype desktop-file-utils appstream file lintian wine wine64 nodejs
                dbus-daemon at-spi2-core python3-pyatspi python3-gi gir1.2-webkit2-4.1 python3-selenium chromium-driver
-               netpbm
+               netpbm libclang-rt-19-dev
                chromium firefox-esr)
 # Qt on GNOME Shell, from Debian 13 on: its Qt scales by fractions, and its mutter has gdctl.
 [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = bookworm ] ||

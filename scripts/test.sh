@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the core, and the real program on displays that the tests
-# start themselves, for Linux (Qt), for Windows (tonalyx.exe under Wine) and for the web (tonalyx.html in
-# Chromium and Firefox).
+# Builds everything and runs every test: the core, the fuzz targets briefly, and the real program on
+# displays that the tests start themselves, for Linux (Qt), for Windows (tonalyx.exe under Wine) and for
+# the web (tonalyx.html in Chromium and Firefox).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -16,6 +16,11 @@ echo "Building everything with AddressSanitizer and UndefinedBehaviorSanitizer a
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize
 ctest --preset sanitize
+
+echo "Building the fuzz targets (clang, libFuzzer, the same sanitizers) and running each briefly from its seeds"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+ctest --preset fuzz
 
 echo "Building tonalyx.exe for Windows (MinGW-w64) and running its tests under Wine"
 cmake --preset windows >/dev/null

@@ -2,13 +2,19 @@
 // What start-up asks of the web page the program runs in. The page's script provides these functions
 // to the WebAssembly module (import module "page").
 
-#include "Failure.h"
+#include "Platform.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
+// Built for this machine (the fuzzer of the page's address), they are plain functions that it defines.
+#ifdef __wasm__
 #define TONALYX_PAGE_IMPORT(name) __attribute__((import_module("page"), import_name(#name)))
+#else
+#define TONALYX_PAGE_IMPORT(name)
+#endif
 
 namespace Commands {
 
@@ -29,5 +35,10 @@ struct AddressParts {
     std::string_view folder, file, query;
 };
 AddressParts SplitAddress(std::string_view address);
+
+// The application object and the process of the page at `address`, which must outlive them.
+// MakeAppObject() and MakeProcess() make them for this page's own address.
+std::unique_ptr<AppObject> MakeAppObject(std::string_view address);
+std::unique_ptr<Process> MakeProcess(std::string_view address);
 
 } // namespace Commands

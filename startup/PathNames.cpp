@@ -54,8 +54,12 @@ Text GetLongName(Kernel32& kernel32, Text path) {
     Text w = std::move(path);
     std::string buffer(kCapacity, '\0');
 
+    // A path with a NUL in it names no file: the service would see only the part before the NUL, and
+    // answer for another path.
     std::uint32_t r = 0;
-    SetOrSkip(r, [&] { return kernel32.GetLongPathNameA(kernel32.ToNarrow(w).c_str(), buffer.data(), kCapacity); });
+    const std::string narrow = kernel32.ToNarrow(w);
+    if (narrow.find('\0') == std::string::npos)
+        SetOrSkip(r, [&] { return kernel32.GetLongPathNameA(narrow.c_str(), buffer.data(), kCapacity); });
 
     if (r != 0) {
         // The platform's answer, in the platform's letter case, up to its terminating NUL. A long form

@@ -9,12 +9,18 @@ namespace {
 
 class WebProcess final : public Process {
   public:
-    Result<Text> CommandLine() override { return FromNarrow(SplitAddress(PageAddressText()).query); }
+    explicit WebProcess(std::string_view address) : address_(address) {}
+    Result<Text> CommandLine() override { return FromNarrow(SplitAddress(address_).query); }
     void End() override { PageEnd(); }
+
+  private:
+    std::string_view address_;
 };
 
 } // namespace
 
-std::unique_ptr<Process> MakeProcess(int, char**) { return std::make_unique<WebProcess>(); }
+std::unique_ptr<Process> MakeProcess(std::string_view address) { return std::make_unique<WebProcess>(address); }
+
+std::unique_ptr<Process> MakeProcess(int, char**) { return MakeProcess(PageAddressText()); }
 
 } // namespace Commands

@@ -3,6 +3,7 @@
 
 #include "CenterForm.h"
 #include "Commands.h"
+#include "NativePlatform.h"
 
 #include <cstring>
 #include <map>
@@ -19,24 +20,14 @@ using Commands::Text;
 
 using Log = std::vector<std::string>;
 
-// A kernel directory service: writes `text` when it fits, or answers `count` when given, or is missing.
-struct DirectoryAnswer {
-    DirectoryAnswer(std::string text = {}, std::optional<std::uint32_t> count = {}, bool missing = false)
-        : text(std::move(text)), count(count), missing(missing) {}
-    std::string text;
-    std::optional<std::uint32_t> count;
-    bool missing;
-};
-
-inline Result<std::uint32_t> Answer(const DirectoryAnswer& answer, char* buffer, std::uint32_t size) {
-    if (answer.missing)
+// A kernel directory service: writes its text when it fits, or is missing.
+inline Result<std::uint32_t> Answer(const std::optional<std::string>& text, char* buffer, std::uint32_t size) {
+    if (!text)
         return Fail(ErrorCode::FunctionNotFound);
-    if (answer.count)
-        return *answer.count;
-    const auto length = static_cast<std::uint32_t>(answer.text.size());
+    const auto length = static_cast<std::uint32_t>(text->size());
     if (length + 1 > size)
         return length + 1;
-    std::memcpy(buffer, answer.text.c_str(), length + 1);
+    std::memcpy(buffer, text->c_str(), length + 1);
     return length;
 }
 
@@ -48,9 +39,7 @@ struct Machine final : Commands::AppObject, Commands::Process, Commands::Kernel3
     Result<Text> path = Text(u"C:\\Tools");
     Result<Text> exeName = Text(u"Viewer");
     Result<Text> commandLine = Text();
-    DirectoryAnswer windows{"C:\\WINDOWS"};
-    DirectoryAnswer system{"C:\\WINDOWS\\system32"};
-    DirectoryAnswer temp{"C:\\TEMP\\"};
+    std::optional<std::string> windows = "C:\\WINDOWS", system = "C:\\WINDOWS\\system32", temp = "C:\\TEMP\\";
     std::map<std::string, std::string> longForms; // existing paths and their long forms
     bool longPathMissing = false;
     Result<void> showAnswer{};
@@ -79,11 +68,11 @@ struct Machine final : Commands::AppObject, Commands::Process, Commands::Kernel3
         if (longPathMissing)
             return Fail(ErrorCode::FunctionNotFound);
         const auto found = longForms.find(query);
-        return found == longForms.end() ? 0u : Answer({found->second}, buffer, size);
+        return found == longForms.end() ? 0u : Answer(found->second, buffer, size);
     }
-    // A code page of ASCII alone, as far as the tests need one.
-    std::string ToNarrow(const Text& text) override { return {text.begin(), text.end()}; }
-    Text FromNarrow(std::string_view narrow) override { return {narrow.begin(), narrow.end()}; }
+    // The system's own code page.
+    std::string ToNarrow(const Text& text) override { return Commands::ToNarrow(text); }
+    Text FromNarrow(std::string_view narrow) override { return Commands::FromNarrow(narrow); }
     void Note(const char* call) { log.push_back(call); }
 };
 
