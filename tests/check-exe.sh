@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# The Windows program as shipped: at most 512 KiB with no debug information, no DLL beyond those Windows
+# The Windows program as shipped: at most 384 KiB with no debug information, no DLL beyond those Windows
 # ships, and its version record (German, Unicode), icon and per-monitor DPI awareness.
 #   check-exe.sh EXE OBJDUMP WINDRES VERSION
 set -euo pipefail
 size=$(stat -c %s "$1")
-[ "$size" -le 524288 ] || { echo "$1: $size bytes, more than 512 KiB"; exit 1; }
+[ "$size" -le 393216 ] || { echo "$1: $size bytes, more than 384 KiB"; exit 1; }
 ! "$2" -h "$1" | grep -q '\.debug_' || { echo "$1 carries debug sections"; exit 1; }
 imports=$("$2" -p "$1" | sed -n 's/^\s*DLL Name: //p' | sort -f | tr '\n' ' ')
 [ "$imports" = "GDI32.dll KERNEL32.dll msvcrt.dll USER32.dll " ] || { echo "$1 imports $imports"; exit 1; }

@@ -1,9 +1,11 @@
-// The gamma text: cut, not rounded, and the levels that fail.
+// The gamma text: cut, not rounded, at every level, and the levels that fail.
 
 #include "GammaValue.h"
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
 #include <string>
 
 using namespace Commands;
@@ -32,6 +34,18 @@ TEST(GetGammaValue, Levels) {
     };
     for (const auto& [level, expected] : cases)
         EXPECT_EQ(GetGammaValue(static_cast<std::int16_t>(level)), expected) << level;
+}
+
+// Every level's text is what the standard library writes, seven significant digits, cut to four.
+TEST(GetGammaValue, EveryLevelAsTheStandardLibraryWritesIt) {
+    for (int level = 1; level <= INT16_MAX; ++level) {
+        if (level == 255)
+            continue;
+        const auto gamma = static_cast<float>(std::log(0.5) / std::log(level / 255.0));
+        char text[32];
+        const auto end = std::to_chars(text, std::end(text), double(gamma), std::chars_format::general, 7).ptr;
+        EXPECT_EQ(GetGammaValue(static_cast<std::int16_t>(level)), Text(text, std::min(end, text + 4))) << level;
+    }
 }
 
 } // namespace
