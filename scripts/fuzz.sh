@@ -33,8 +33,8 @@ for target in "${targets[@]}"; do
         echo "$target: a finding (build/fuzz-long/$target/log, and the input beside it)"
         exit 1
     fi
-    stat() { grep -oP "stat::$1:\s*\K\d+" "$work/log"; }
-    echo "$target: $(stat number_of_executed_units) inputs at $(stat average_exec_per_sec) a second, no finding;" \
+    figure() { grep -oP "stat::$1:\s*\K\d+" "$work/log"; }
+    echo "$target: $(figure number_of_executed_units) inputs at $(figure average_exec_per_sec) a second, no finding;" \
          "the functions under test:"
     files=$(printf '/startup/%s.cpp:|' ${under_test[$target]})
     grep -E '^(UN)?COVERED_FUNC' "$work/log" | grep -E "${files%|}" | awk '
