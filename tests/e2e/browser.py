@@ -75,7 +75,7 @@ class Browser:
 
 class Chromium(Browser):
     offers = Browser.offers | {"at-spi"}
-    untitled = "tonalyx.html - Chromium"  # a window's title while its page has none
+    tab_title = "Quenbury Tonalyx - Chromium"  # the page in a tab of a browser window, not an app window
     # The browser's colour settings: its automatic dark mode for pages, and forced colours, as under a
     # contrast theme.
     colour_flags = {None: [], "dark": ["--enable-features=WebContentsForceDark"], "contrast": ["--force-high-contrast"]}
@@ -99,7 +99,7 @@ class Chromium(Browser):
 
 class Firefox(Browser):
     suffix = " — Mozilla Firefox"
-    untitled = "Mozilla Firefox"
+    tab_title = "Quenbury Tonalyx — Mozilla Firefox"  # the second tab in the first's window
     prefs = {"browser.shell.checkDefaultBrowser": False, "browser.aboutwelcome.enabled": False,
              "datareporting.policy.dataSubmissionEnabled": False, "toolkit.telemetry.reportingpolicy.firstRun": False,
              "browser.startup.homepage_override.mstone": "ignore", "browser.sessionstore.resume_from_crash": False,
@@ -118,7 +118,7 @@ class WebKit(Browser):
     # WebKitGTK, Safari's engine, in a window of our own (webkit.py, on Debian's Python with its bindings):
     # GDK_SCALE is the device scale, and --dpi the desktop's text scale, which WebKit takes for a page zoom
     # the page is not told of.
-    offers, untitled = {"pointer", "web"}, "WebKit"
+    offers = {"pointer", "web"}
 
     def __init__(self, program, scale, dpi):
         super().__init__(program, scale, dpi)

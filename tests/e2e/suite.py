@@ -400,12 +400,12 @@ def anywhere(front, display):
 
 
 def second_tab(front, display):
-    # The page opened again in another tab of the same browser stays empty and untitled; the first goes on.
+    # The page opened again in another tab of the same browser stays empty; the first goes on.
     app = App(front, display)
     front.new_tab(display, app.window, front.page)
-    assert wait_for(lambda: display.windows(front.untitled), 20), "a second tab"
+    assert wait_for(lambda: display.windows(front.tab_title), 20), "a second tab"
     time.sleep(1)  # time for the second copy to show itself wrongly
-    tab = display.windows(front.untitled)[0]
+    tab = display.windows(front.tab_title)[0]
     x, y, w, h = display.client(tab)
     shot = display.shot()
     assert all(shot.rgb(x + w // 2, y + h // 2 + dy) == (64, 64, 64) for dy in (-100, 0, 100)), "the tab is empty"
