@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The benchmark: start-up to the first correct frame and peak memory, program against a bare window of
 # its toolkit: Qt on Linux, tonalyx.exe under Wine against a bare Win32 window with and without themes, and
-# tonalyx.html in Chromium against a bare page; then the micro benchmarks. Prints every figure; asserts
-# nothing.
+# tonalyx.html in Chromium against a bare page, started anew and in a running browser; then the micro
+# benchmarks. Prints every figure; asserts nothing.
 #   bench/run.sh [RUNS]     (RUNS of each, after a warm-up; default 11)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -41,6 +41,8 @@ trap 'rm -rf "$BENCH_PROFILES"' EXIT
 echo "tonalyx.html in Chromium $(chromium --version 2>/dev/null | grep -o '[0-9.]*' | head -n1) (a new profile each start):"
 on_display bench/first-frame.sh build/bench/bench/frame_probe "$runs" "$PWD/bench/chromium.sh file://$PWD/build/bench-web/tonalyx.html" \
     "floor:$PWD/bench/chromium.sh file://$PWD/bench/bare.html"
+echo "tonalyx.html in a running Chromium (each load a new tab):"
+bench/running-browser.py build/bench-web/tonalyx.html bench/bare.html "$runs"
 
 echo
 echo "Micro benchmarks (offscreen):"
