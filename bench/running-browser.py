@@ -2,8 +2,9 @@
 # The page as a user opens it: a link opened in the Chromium they already run. One headless Chromium, and
 # each load a new tab in it, the page and the bare page in turn, with two figures from each:
 # - first paint: the browser's first-contentful-paint;
-# - whole chart: the end of the first frame that shows the form with view 1's line field drawn and every patch and
-#   swatch filled; for the bare page, the first frame with its text.
+# - whole chart: the end of the first frame that shows the form with view 1's line field drawn (its canvas
+#   no longer at a canvas's first width, 300) and every patch and swatch filled; for the bare page, the
+#   first frame with its text.
 # Both in milliseconds from the navigation's start, on a desktop and on a phone whose processor is four
 # times slower (as Lighthouse's mobile preset). Prints medians and paired ratios; asserts nothing.
 #   bench/running-browser.py PAGE BARE [PAIRS]      (after three warm-up pairs; default 15)
