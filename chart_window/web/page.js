@@ -8,6 +8,13 @@
         document.body.textContent = `Quenbury Tonalyx needs ${missing.join(" and ")}, which this browser does not offer.`;
         return;
     }
+    // One copy per browser profile: the first page holds the lock while it is open. Asked for first, so
+    // that the answer comes back while the module is unpacked.
+    const prevInstance = !navigator.locks ? -1 : new Promise(resolve =>
+        navigator.locks.request("com.quenbury.Tonalyx", {ifAvailable: true}, lock => {
+            resolve(lock ? 0 : 1);
+            return lock && new Promise(() => {});
+        }));
     const form = document.getElementById("Form1"), probe = document.getElementById("pixel");
     const heading = document.getElementById("heading");
     const controls = []; // the elements, by row of the control table
@@ -31,17 +38,11 @@
 
     // The module is unpacked and compiled while the lock is asked for, each as its bytes come.
     const packed = document.getElementById("module").textContent;
-    const unpacked = new Blob([Uint8Array.fromBase64?.(packed) ?? fromBase64(packed)]).stream()
-        .pipeThrough(new DecompressionStream("gzip"));
-    const wasm = new Response(unpacked, {headers: {"Content-Type": "application/wasm"}});
+    const inflate = new DecompressionStream("gzip"), input = inflate.writable.getWriter();
+    input.write(Uint8Array.fromBase64?.(packed) ?? fromBase64(packed));
+    input.close();
+    const wasm = new Response(inflate.readable, {headers: {"Content-Type": "application/wasm"}});
     const compiled = WebAssembly.compileStreaming?.(wasm) ?? wasm.arrayBuffer().then(WebAssembly.compile);
-
-    // One copy per browser profile: the first page holds the lock while it is open.
-    const prevInstance = !navigator.locks ? -1 : await new Promise(resolve =>
-        navigator.locks.request("com.quenbury.Tonalyx", {ifAvailable: true}, lock => {
-            resolve(lock ? 0 : 1);
-            return lock && new Promise(() => {});
-        }));
 
     // The line fields are drawn at the canvas's size in device pixels, one picture pixel on each.
     const fields = new ResizeObserver(entries => entries.forEach(entry => {
@@ -59,6 +60,9 @@
         const edge = x => Math.round(Math.round(x * zoom * 64) / 64 * ratio);
         return [edge(box.right) - edge(box.left), edge(box.bottom) - edge(box.top)];
     };
+    // The canvases are drawn by the processor: a canvas drawn by the graphics card would be a layer of its
+    // own, one for each patch, which the first frame would pay for.
+    const context = canvas => canvas.getContext("2d", {willReadFrequently: true});
     const draw = (canvas, width, height) => {
         const at = width > 0 && height > 0 && module.line_field(canvas.row, width, height);
         // A field on the screen whose device size is unknown, or that could not be drawn at it, is not exact.
@@ -66,7 +70,7 @@
         if (at) {
             Object.assign(canvas, {width, height});
             const pixels = new Uint8ClampedArray(memory.buffer, at, 4 * width * height).slice();
-            canvas.getContext("2d").putImageData(new ImageData(pixels, width, height), 0, 0);
+            context(canvas).putImageData(new ImageData(pixels, width, height), 0, 0);
         }
         present();
     };
@@ -92,9 +96,9 @@
     }, {once: true});
     // A viewport smaller than the form shows the form smaller, as a screen of fewer pixels would, and is
     // measured in the form's own pixels.
-    const [formWidth, formHeight] = ["width", "height"].map(side => parseFloat(getComputedStyle(form)[side]));
-    let fitted = 1;
+    let fitted = 1, formSize;
     const fit = () => {
+        const [formWidth, formHeight] = formSize ??= ["width", "height"].map(side => parseFloat(getComputedStyle(form)[side]));
         const {clientWidth, clientHeight} = document.documentElement;
         form.style.zoom = fitted = Math.min(1, clientWidth / formWidth, clientHeight / formHeight);
         return fitted;
@@ -262,7 +266,7 @@
             new Uint8Array(memory.buffer, at, size).set(bytes.subarray(0, size));
             return bytes.length;
         },
-        prev_instance: () => prevInstance,
+        prev_instance: () => prevInstanceNow,
         end: () => { throw ended; },
         create_control: (row, container, kind, index, left, top, width, height, tabIndex, back, fore, border,
                          visible, value, points, bold, caption, captionLength, pictureWidth, pictureHeight, name,
@@ -288,7 +292,7 @@
                                  "aria-label": text8(accessibleName, accessibleNameLength) || undefined});
         },
         set_back_color: (row, value) => {
-            const {element} = controls[row], fill = element.fill?.getContext("2d");
+            const {element} = controls[row], fill = element.fill && context(element.fill);
             if (!fill)
                 return void (element.style.background = rgb(value));
             fill.fillStyle = rgb(value);
@@ -318,7 +322,8 @@
     const notSupported = () => 52; // WASI's ENOSYS
     const system = new Proxy({environ_sizes_get: none, environ_get: () => 0}, {get: (known, name) => known[name] ?? notSupported});
     const ended = new Error("a copy of the page is already open");
-    const instance = await WebAssembly.instantiate(await compiled, {page, wasi_snapshot_preview1: system});
+    const instance = new WebAssembly.Instance(await compiled, {page, wasi_snapshot_preview1: system});
+    const prevInstanceNow = await prevInstance;
     module = instance.exports;
     memory = module.memory;
     module._initialize();
