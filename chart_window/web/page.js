@@ -60,9 +60,6 @@
         const edge = x => Math.round(Math.round(x * zoom * 64) / 64 * ratio);
         return [edge(box.right) - edge(box.left), edge(box.bottom) - edge(box.top)];
     };
-    // The canvases are drawn by the processor: a canvas drawn by the graphics card would be a layer of its
-    // own, one for each patch, which the first frame would pay for.
-    const context = canvas => canvas.getContext("2d", {willReadFrequently: true});
     const draw = (canvas, width, height) => {
         const at = width > 0 && height > 0 && module.line_field(canvas.row, width, height);
         // A field on the screen whose device size is unknown, or that could not be drawn at it, is not exact.
@@ -70,7 +67,7 @@
         if (at) {
             Object.assign(canvas, {width, height});
             const pixels = new Uint8ClampedArray(memory.buffer, at, 4 * width * height).slice();
-            context(canvas).putImageData(new ImageData(pixels, width, height), 0, 0);
+            canvas.getContext("2d").putImageData(new ImageData(pixels, width, height), 0, 0);
         }
         present();
     };
@@ -292,7 +289,7 @@
                                  "aria-label": text8(accessibleName, accessibleNameLength) || undefined});
         },
         set_back_color: (row, value) => {
-            const {element} = controls[row], fill = element.fill && context(element.fill);
+            const {element} = controls[row], fill = element.fill?.getContext("2d");
             if (!fill)
                 return void (element.style.background = rgb(value));
             fill.fillStyle = rgb(value);
