@@ -99,7 +99,7 @@ class Chromium(Browser):
 
 class Firefox(Browser):
     suffix = " — Mozilla Firefox"
-    tab_title = "Quenbury Tonalyx — Mozilla Firefox"  # the second tab in the first's window
+    tab_title = "Quenbury Tonalyx" + suffix  # the second tab in the first's window
     prefs = {"browser.shell.checkDefaultBrowser": False, "browser.aboutwelcome.enabled": False,
              "datareporting.policy.dataSubmissionEnabled": False, "toolkit.telemetry.reportingpolicy.firstRun": False,
              "browser.startup.homepage_override.mstone": "ignore", "browser.sessionstore.resume_from_crash": False,
