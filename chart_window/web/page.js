@@ -101,6 +101,45 @@
         return fitted;
     };
 
+    // The grays of the patches and swatches, on one canvas under the boxes of their container: a canvas is
+    // left as it is by a contrast theme and by a browser's automatic dark mode, which recolour a background
+    // and a border. One canvas under a whole row of patches is one layer for the compositor, where a
+    // canvas in each box was one each. One canvas pixel on a CSS pixel, so its scaling to the screen
+    // keeps each gray whole.
+    const fillsOf = container => container.fills ??=
+        Object.assign(document.createElement("canvas"), {className: "fill", boxes: [], due: false});
+    const paintFills = canvas => {
+        canvas.due = false;
+        const {boxes} = canvas, least = side => Math.min(...boxes.map(box => box[side]));
+        const most = (side, size) => Math.max(...boxes.map(box => box[side] + box[size]));
+        const left = least("left"), top = least("top"), width = most("left", "width") - left;
+        const height = most("top", "height") - top;
+        if (canvas.width !== width || canvas.height !== height) {
+            Object.assign(canvas, {width, height});
+            px(canvas, left, top, width, height);
+        }
+        const context = canvas.getContext("2d");
+        // Later rows lie below earlier ones.
+        boxes.slice().sort((a, b) => b.row - a.row).forEach(box => {
+            context.fillStyle = "#000";
+            context.fillRect(box.left - left, box.top - top, box.width, box.height);
+            context.fillStyle = rgb(box.colour);
+            context.fillRect(box.left - left + box.line, box.top - top + box.line, box.width - 2 * box.line,
+                             box.height - 2 * box.line);
+        });
+    };
+    // Drawn once the module is done with them for now, however many it changed.
+    const repaint = canvas => {
+        if (!canvas || canvas.due)
+            return;
+        canvas.due = true;
+        queueMicrotask(() => paintFills(canvas));
+    };
+    const fill = (canvas, box, colour) => {
+        box.colour = colour;
+        repaint(canvas);
+    };
+
     const make = {
         0: (control) => { // picture box
             const box = document.createElement("div");
@@ -118,10 +157,9 @@
                 box.notice = Object.assign(document.createElement("div"), {className: "notice"});
                 box.notice.setAttribute("role", "status");
             } else if (control.role === 2) {
-                // A patch or a swatch: its gray on a canvas, which neither a contrast theme nor a browser's
-                // automatic dark mode recolours, as they do a background and a border. A patch's border is
-                // the box's own black, which they leave black.
-                box.fill = box.appendChild(Object.assign(document.createElement("canvas"), {className: "fill", width: 1, height: 1}));
+                // A patch or a swatch: drawn on its container's canvas of grays, its border black.
+                const {row, left, top, width, height, border} = control;
+                box.fill = {row, left, top, width, height, line: border === 1 ? 1 : border === 2 ? 2 : 0, colour: 0};
                 box.style.borderColor = "transparent";
             }
             return box;
@@ -268,15 +306,22 @@
         create_control: (row, container, kind, index, left, top, width, height, tabIndex, back, fore, border,
                          visible, value, points, bold, caption, captionLength, pictureWidth, pictureHeight, name,
                          nameLength, role, accessibleName, accessibleNameLength) => {
-            const control = {row, kind, index, width, height, border, value, pictureWidth, pictureHeight, role,
-                          caption: text8(caption, captionLength)};
-            const element = make[kind](control);
+            const control = {row, kind, index, left, top, width, height, border, value, pictureWidth, pictureHeight,
+                          role, caption: text8(caption, captionLength)};
+            const element = make[kind](control), parent = container < 0 ? form : controls[container].element;
             px(element, left, top, width, height);
-            Object.assign(element.style, {background: element.fill ? "#000" : colour(back), color: colour(fore),
+            Object.assign(element.style, {background: element.fill ? "transparent" : colour(back), color: colour(fore),
                                           fontSize: points + "pt", fontWeight: bold ? "bold" : "normal"});
             element.hidden = !visible;
             // Earlier rows lie above later ones.
-            (container < 0 ? form : controls[container].element).prepend(element);
+            parent.prepend(element);
+            if (element.fill) {
+                // The canvas goes just under the lowest of its boxes, so that it lies above what they lie above.
+                element.fills = fillsOf(parent);
+                element.before(element.fills);
+                element.fills.boxes.push(element.fill);
+                fill(element.fills, element.fill, 0);
+            }
             if (element.notice) {
                 element.after(element.notice);
                 px(element.notice, left, top, width, height);
@@ -289,14 +334,18 @@
                                  "aria-label": text8(accessibleName, accessibleNameLength) || undefined});
         },
         set_back_color: (row, value) => {
-            const {element} = controls[row], fill = element.fill?.getContext("2d");
-            if (!fill)
+            const {element} = controls[row];
+            if (!element.fill)
                 return void (element.style.background = rgb(value));
-            fill.fillStyle = rgb(value);
-            fill.fillRect(0, 0, 1, 1);
+            fill(element.fills, element.fill, value);
         },
         set_caption: (row, at, length) => { controls[row].element.textContent = text16(at, length); },
-        set_visible: (row, visible) => { controls[row].element.hidden = !visible; },
+        set_visible: (row, visible) => {
+            const {element} = controls[row];
+            element.hidden = !visible;
+            // WebKit forgets what a canvas held while it was hidden.
+            visible && repaint(element.fills);
+        },
         slider_value: () => slider.value,
         set_slider_text: (at, length) => slider.element.setAttribute("aria-valuetext", text16(at, length)),
         set_notice: (row, at, length) => { controls[row].element.notice.textContent = text16(at, length); },
