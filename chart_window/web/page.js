@@ -10,7 +10,7 @@
     }
     // One copy per browser profile: the first page holds the lock while it is open. Asked for first, so
     // that the answer comes back while the module is unpacked.
-    const prevInstance = !navigator.locks ? -1 : new Promise(resolve =>
+    const lockAnswer = !navigator.locks ? -1 : new Promise(resolve =>
         navigator.locks.request("com.quenbury.Tonalyx", {ifAvailable: true}, lock => {
             resolve(lock ? 0 : 1);
             return lock && new Promise(() => {});
@@ -301,7 +301,7 @@
             new Uint8Array(memory.buffer, at, size).set(bytes.subarray(0, size));
             return bytes.length;
         },
-        prev_instance: () => prevInstanceNow,
+        prev_instance: () => prevInstance,
         end: () => { throw ended; },
         create_control: (row, container, kind, index, left, top, width, height, tabIndex, back, fore, border,
                          visible, value, points, bold, caption, captionLength, pictureWidth, pictureHeight, name,
@@ -369,7 +369,7 @@
     const system = new Proxy({environ_sizes_get: none, environ_get: () => 0}, {get: (known, name) => known[name] ?? notSupported});
     const ended = new Error("a copy of the page is already open");
     const instance = new WebAssembly.Instance(await compiled, {page, wasi_snapshot_preview1: system});
-    const prevInstanceNow = await prevInstance;
+    const prevInstance = await lockAnswer;
     module = instance.exports;
     memory = module.memory;
     module._initialize();
