@@ -119,8 +119,7 @@
             px(canvas, left, top, width, height);
         }
         const context = canvas.getContext("2d");
-        // Later rows lie below earlier ones.
-        boxes.slice().sort((a, b) => b.row - a.row).forEach(box => {
+        boxes.forEach(box => {
             context.fillStyle = "#000";
             context.fillRect(box.left - left, box.top - top, box.width, box.height);
             context.fillStyle = rgb(box.colour);
@@ -158,8 +157,8 @@
                 box.notice.setAttribute("role", "status");
             } else if (control.role === 2) {
                 // A patch or a swatch: drawn on its container's canvas of grays, its border black.
-                const {row, left, top, width, height, border} = control;
-                box.fill = {row, left, top, width, height, line: border === 1 ? 1 : border === 2 ? 2 : 0, colour: 0};
+                const {left, top, width, height, border} = control;
+                box.fill = {left, top, width, height, line: border === 1 ? 1 : border === 2 ? 2 : 0, colour: 0};
                 box.style.borderColor = "transparent";
             }
             return box;
@@ -319,7 +318,8 @@
                 // The canvas goes just under the lowest of its boxes, so that it lies above what they lie above.
                 element.fills = fillsOf(parent);
                 element.before(element.fills);
-                element.fills.boxes.push(element.fill);
+                // The boxes in the order they are painted: a later row lies below, so goes first.
+                element.fills.boxes.unshift(element.fill);
                 fill(element.fills, element.fill, 0);
             }
             if (element.notice) {
