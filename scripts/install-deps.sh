@@ -25,7 +25,7 @@ test_packages=("${release_packages[@]}" libgtest-dev xvfb xdotool openbox x11-ut
 # Qt on GNOME Shell, from Debian 13 on: its Qt scales by fractions, and its mutter has gdctl.
 [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = bookworm ] ||
     test_packages+=(gnome-shell mutter-common-bin libglib2.0-bin)
-bench_packages=(libbenchmark-dev)
+bench_packages=(libbenchmark-dev python3-trio-websocket)
 
 packages=("${run_packages[@]}")
 case "${1:-run}" in
