@@ -149,6 +149,8 @@ def webkit_runs(page, bare, pairs):
 
 
 def report(setting, runs):
+    if left_out := sum(None in run for run in runs):
+        print(f"{setting}: {left_out} pairs without figures left out", file=sys.stderr)
     runs = [run for run in runs if None not in run]
     for index, figure in enumerate(["first paint", "whole chart"]):
         ours, floor = ([run[side][index] for run in runs] for side in (0, 1))
@@ -163,7 +165,8 @@ def main():
     pairs = int(sys.argv[3]) if len(sys.argv) > 3 else 15
     driver = browser()
     try:
-        print(f"Chromium {driver.capabilities['browserVersion']}, Firefox and WebKitGTK, each load a new tab, {pairs} pairs:")
+        version = driver.capabilities["browserVersion"]
+        print(f"Chromium {version}, Firefox and WebKitGTK, each load a new tab, {pairs} pairs:")
         print("| setting | figure | page | bare page | over by | paired ratio |")
         print("|---|---|---|---|---|---|")
         for setting, emulation in SETTINGS.items():
