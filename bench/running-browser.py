@@ -22,10 +22,10 @@ import tempfile
 import trio
 import trio_websocket
 
-from selenium import webdriver
 from selenium.common.exceptions import TimeoutException
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.ui import WebDriverWait
+
+from headless_chromium import browser
 
 # Run in each page before its own scripts. A frame's rendering (animation callbacks, layout, the resize
 # observers that draw the fields, paint) runs without a task between its steps, so a frame whose callback
@@ -51,6 +51,7 @@ FIGURES = """(() => {
     const paint = performance.getEntriesByName("first-contentful-paint")[0];
     return paint && window.wholeChart ? [paint.startTime, window.wholeChart] : null;
 })()"""
+WARM_UPS = 3  # pairs loaded first and left out, in each browser and setting
 SETTINGS = {
     "desktop, 800×600 at 1": [],
     "phone, 390×844 at 3, touch, processor 4× slower": [
@@ -58,16 +59,6 @@ SETTINGS = {
         ("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5}),
         ("Emulation.setCPUThrottlingRate", {"rate": 4})],
 }
-
-
-def browser():
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for flag in ["--headless=new", "--no-sandbox", "--window-size=800,600", "--no-first-run", "--disable-sync",
-                 "--disable-background-networking", "--disable-component-update", "--disable-features=Translate",
-                 "--password-store=basic", "--user-data-dir=" + tempfile.mkdtemp(prefix="tonalyx-bench-")]:
-        options.add_argument(flag)
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
 def load(driver, address, emulation):
@@ -108,6 +99,8 @@ async def firefox_runs(page, bare, pairs):
                     break
                 except (OSError, trio_websocket.HandshakeError):
                     await trio.sleep(0.1)
+            else:
+                raise RuntimeError(f"Firefox opened no WebDriver BiDi port ({port})")
             ids = itertools.count(1)
 
             async def call(method, **params):
@@ -122,6 +115,7 @@ async def firefox_runs(page, bare, pairs):
             async def load(address):
                 context = (await call("browsingContext.create", type="tab"))["context"]
                 await call("browsingContext.navigate", context=context, url=address, wait="complete")
+                seen = {"type": "null"}  # a load that times out before its first answer has no figures
                 with trio.move_on_after(20):
                     while (seen := (await call("script.evaluate", expression=FIGURES, target={"context": context},
                                                awaitPromise=False))["result"])["type"] != "array":
@@ -131,7 +125,7 @@ async def firefox_runs(page, bare, pairs):
 
             await call("session.new", capabilities={})
             await call("script.addPreloadScript", functionDeclaration="() => {" + PROBE + "}")
-            runs = [(await load(page), await load(bare)) for _ in range(pairs + 3)][3:]
+            runs = [(await load(page), await load(bare)) for _ in range(WARM_UPS + pairs)][WARM_UPS:]
             nursery.cancel_scope.cancel()
             return runs
     finally:
@@ -141,11 +135,11 @@ async def firefox_runs(page, bare, pairs):
 
 def webkit_runs(page, bare, pairs):
     command = [sys.executable, os.path.join(os.path.dirname(os.path.abspath(__file__)), "webkit-loads.py"), page,
-               bare, str(pairs + 3)]
+               bare, str(WARM_UPS + pairs)]
     loads = subprocess.run(command if os.environ.get("DISPLAY") else ["xvfb-run", "-a"] + command, check=True,
                            input=json.dumps({"probe": PROBE, "figures": FIGURES}), capture_output=True, text=True,
                            env={**os.environ, "WEBKIT_DISABLE_SANDBOX_THIS_IS_DANGEROUS": "1"})
-    return json.loads(loads.stdout)[3:]
+    return json.loads(loads.stdout)[WARM_UPS:]
 
 
 def report(setting, runs):
@@ -171,7 +165,7 @@ def main():
         print("|---|---|---|---|---|---|")
         for setting, emulation in SETTINGS.items():
             report(setting, [(load(driver, page, emulation), load(driver, bare, emulation))
-                             for _ in range(pairs + 3)][3:])
+                             for _ in range(WARM_UPS + pairs)][WARM_UPS:])
     finally:
         driver.quit()
     report("Firefox, desktop, 800×600 at 1", trio.run(firefox_runs, page, bare, pairs))

@@ -7,11 +7,10 @@
 #   bench/running-browser.py /tmp/form.html bench/bare.html
 import os
 import sys
-import tempfile
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.ui import WebDriverWait
+
+from headless_chromium import browser
 
 SNAPSHOT = """
 const page = document.documentElement.cloneNode(true);
@@ -21,12 +20,7 @@ return "<!DOCTYPE html>\\n" + page.outerHTML;
 """
 
 page, out = sys.argv[1:3]
-options = webdriver.ChromeOptions()
-options.binary_location = "/usr/bin/chromium"
-for flag in ["--headless=new", "--no-sandbox", "--window-size=800,600",
-             "--user-data-dir=" + tempfile.mkdtemp(prefix="tonalyx-bench-")]:
-    options.add_argument(flag)
-driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+driver = browser()
 try:
     driver.get("file://" + os.path.abspath(page))
     WebDriverWait(driver, 20).until(lambda d: d.execute_script("return !document.getElementById('Form1').hidden"))
