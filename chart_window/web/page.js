@@ -92,12 +92,10 @@
         followRatio();
     }, {once: true});
     // A viewport smaller than the form shows the form smaller, as a screen of fewer pixels would, and is
-    // measured in the form's own pixels. The form's size is read while the form is still hidden and empty,
-    // where that needs no layout (read later, it laid the form out once more before it was fitted).
-    let fitted = 1;
-    const formSize = ["width", "height"].map(side => parseFloat(getComputedStyle(form)[side]));
+    // measured in the form's own pixels.
+    let fitted = 1, formSize;
     const fit = () => {
-        const [formWidth, formHeight] = formSize;
+        const [formWidth, formHeight] = formSize ??= ["width", "height"].map(side => parseFloat(getComputedStyle(form)[side]));
         const {clientWidth, clientHeight} = document.documentElement;
         form.style.zoom = fitted = Math.min(1, clientWidth / formWidth, clientHeight / formHeight);
         return fitted;
